@@ -1,0 +1,147 @@
+#include "app/terminal_console.hpp"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <sys/select.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace grimstep {
+namespace {
+
+constexpr std::array<int, 3> ENDING_SIGNALS = {SIGINT, SIGTERM, SIGHUP};
+
+// The terminal's settings from before the wait. Plain data, so restoring them is safe from
+// atexit and needs no constructor.
+struct SavedTerminal {
+    termios settings;
+    bool changed;
+};
+SavedTerminal savedTerminal;
+volatile std::sig_atomic_t endingSignal = 0;
+
+void restoreTerminal() {
+    if (savedTerminal.changed) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &savedTerminal.settings);  // also drops the rest of the key
+        savedTerminal.changed = false;
+    }
+}
+
+extern "C" void recordSignal(int signal) { endingSignal = signal; }
+
+/// Catches the signals that end a wait, so that the terminal is restored before they act.
+class SignalGuard {
+public:
+    SignalGuard() {
+        sigset_t ending;
+        sigemptyset(&ending);
+        for (const int signal : ENDING_SIGNALS) {
+            sigaddset(&ending, signal);
+        }
+        // Held back except while waiting in pselect, so none can slip in before the wait begins.
+        sigprocmask(SIG_BLOCK, &ending, &unblocked_);
+        struct sigaction catcher {};
+        catcher.sa_handler = recordSignal;
+        sigemptyset(&catcher.sa_mask);
+        for (std::size_t i = 0; i < ENDING_SIGNALS.size(); ++i) {
+            sigaction(ENDING_SIGNALS[i], &catcher, &previous_[i]);
+        }
+    }
+    SignalGuard(const SignalGuard&) = delete;
+    SignalGuard& operator=(const SignalGuard&) = delete;
+
+    /// Restores the old handlers, then lets a caught signal act as it would have.
+    ~SignalGuard() {
+        for (std::size_t i = 0; i < ENDING_SIGNALS.size(); ++i) {
+            sigaction(ENDING_SIGNALS[i], &previous_[i], nullptr);
+        }
+        if (endingSignal != 0) {
+            restoreTerminal();
+            raise(endingSignal);  // pending until unblocked below; ends the program
+        }
+        sigprocmask(SIG_SETMASK, &unblocked_, nullptr);
+    }
+
+    [[nodiscard]] const sigset_t& waitMask() const { return unblocked_; }
+
+private:
+    sigset_t unblocked_{};
+    std::array<struct sigaction, ENDING_SIGNALS.size()> previous_{};
+};
+
+/// Waits until standard input has a byte or an ending signal arrives; true for a byte.
+bool waitForInput(const sigset_t& waitMask) {
+    while (endingSignal == 0) {
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(STDIN_FILENO, &readable);
+        const int ready = pselect(STDIN_FILENO + 1, &readable, nullptr, nullptr, nullptr, &waitMask);
+        if (ready > 0) {
+            return true;
+        }
+        if (ready < 0 && errno != EINTR) {
+            return false;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool TerminalConsole::write(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+int TerminalConsole::readByte() {
+    while (inputTaken_ == inputLength_ && !inputEnded_) {
+        const ssize_t count = ::read(STDIN_FILENO, input_.data(), input_.size());
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        inputEnded_ = count <= 0;
+        inputLength_ = count > 0 ? static_cast<std::size_t>(count) : 0;
+        inputTaken_ = 0;
+    }
+    if (inputEnded_) {
+        return END_OF_INPUT;
+    }
+    return static_cast<unsigned char>(input_[inputTaken_++]);
+}
+
+void TerminalConsole::waitForKey() {
+    termios settings{};
+    if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &settings) != 0) {
+        return;  // no terminal to wait at
+    }
+    static bool restoreRegistered = false;
+    if (!restoreRegistered) {
+        std::atexit(restoreTerminal);  // a backup, should the program end some other way
+        restoreRegistered = true;
+    }
+    const SignalGuard guard;
+    savedTerminal = {settings, true};
+    termios oneKey = settings;
+    oneKey.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+    oneKey.c_cc[VMIN] = 1;
+    oneKey.c_cc[VTIME] = 0;
+    // TCSAFLUSH drops keys typed ahead; what this program already read is in input_ and ignored.
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &oneKey);
+    if (waitForInput(guard.waitMask())) {
+        char key = 0;
+        static_cast<void>(::read(STDIN_FILENO, &key, 1));
+    }
+    restoreTerminal();
+}
+
+}  // namespace grimstep

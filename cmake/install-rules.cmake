@@ -1,0 +1,3 @@
+include(GNUInstallDirs)
+
+install(TARGETS grimstep RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")

@@ -1,0 +1,14 @@
+// Must not compile: scene 2 cannot be reached. The build of this file is expected to fail with
+// the fault and the scene's number in the message.
+#include "engine/table_check.hpp"
+
+namespace {
+
+constexpr grimstep::Scene SCENES[] = {
+    {.number = 1, .text = "one", .options = {{{"Again", 1}, {"", 1}, {"Quit", grimstep::END_QUIT}}}},
+    {.number = 2, .text = "two", .options = {{{"Back", 1}, {"", 2}, {"", 2}}}},
+};
+constexpr grimstep::TableDiagnosis DIAGNOSIS = grimstep::checkTable(SCENES);
+static_assert(grimstep::sceneTableHolds<DIAGNOSIS.fault, DIAGNOSIS.scene>());
+
+}  // namespace

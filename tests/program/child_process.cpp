@@ -1,0 +1,238 @@
+#include "tests/program/child_process.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace grimstep::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int millisecondsLeft(Clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(left) : 0;
+}
+
+[[noreturn]] void execProgram(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(PROGRAM));
+    for (const auto& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    // A scrubbed environment: the game must need none.
+    char* environment[] = {nullptr};
+    execve(PROGRAM, argv.data(), environment);
+    _exit(127);
+}
+
+}  // namespace
+
+bool Finished::exitedWith(int code) const { return WIFEXITED(waitStatus) && WEXITSTATUS(waitStatus) == code; }
+
+Finished runThroughPipes(const std::vector<std::string>& arguments, std::string_view input,
+                         std::chrono::milliseconds limit) {
+    int toChild[2];
+    int fromChild[2];
+    if (pipe(toChild) != 0 || pipe(fromChild) != 0) {
+        ADD_FAILURE() << "no pipes";
+        return {};
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(toChild[0], STDIN_FILENO);
+        dup2(fromChild[1], STDOUT_FILENO);
+        for (const int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) {
+            close(fd);
+        }
+        execProgram(arguments);
+    }
+    close(toChild[0]);
+    close(fromChild[1]);
+    signal(SIGPIPE, SIG_IGN);  // the child may end before it has read everything
+
+    Finished finished;
+    const auto deadline = Clock::now() + limit;
+    int writeEnd = toChild[1];
+    if (input.empty()) {
+        close(writeEnd);
+        writeEnd = -1;
+    }
+    // Writes and reads at once, so neither side can block the other on a full pipe.
+    for (;;) {
+        std::array<pollfd, 2> fds{{{fromChild[0], POLLIN, 0}, {writeEnd, POLLOUT, 0}}};
+        if (poll(fds.data(), writeEnd >= 0 ? 2 : 1, millisecondsLeft(deadline)) <= 0) {
+            ADD_FAILURE() << "the program did not finish in time; output so far:\n" << escaped(finished.output);
+            kill(child, SIGKILL);
+            break;
+        }
+        if (writeEnd >= 0 && fds[1].revents != 0) {
+            const ssize_t written = write(writeEnd, input.data(), input.size());
+            if (written > 0) {
+                input.remove_prefix(static_cast<std::size_t>(written));
+            }
+            if (written < 0 || input.empty()) {
+                close(writeEnd);
+                writeEnd = -1;
+            }
+        }
+        if (fds[0].revents != 0) {
+            std::array<char, 65536> buffer;
+            const ssize_t count = read(fromChild[0], buffer.data(), buffer.size());
+            if (count <= 0) {
+                break;
+            }
+            finished.output.append(buffer.data(), static_cast<std::size_t>(count));
+        }
+    }
+    if (writeEnd >= 0) {
+        close(writeEnd);
+    }
+    close(fromChild[0]);
+    waitpid(child, &finished.waitStatus, 0);
+    return finished;
+}
+
+TerminalSession::TerminalSession() {
+    winsize size{};
+    size.ws_row = 50;
+    size.ws_col = 80;
+    child_ = forkpty(&master_, nullptr, nullptr, &size);
+    if (child_ == 0) {
+        execProgram({});
+    }
+    if (child_ < 0) {
+        ADD_FAILURE() << "forkpty failed";
+    }
+}
+
+TerminalSession::~TerminalSession() {
+    if (child_ > 0 && !status_) {
+        kill(child_, SIGKILL);
+        waitpid(child_, nullptr, 0);
+    }
+    if (master_ >= 0) {
+        close(master_);
+    }
+}
+
+void TerminalSession::send(std::string_view keys) {
+    sent_.emplace_back(keys);
+    while (!keys.empty()) {
+        const ssize_t written = write(master_, keys.data(), keys.size());
+        if (written <= 0) {
+            return;
+        }
+        keys.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+void TerminalSession::readAvailable(std::chrono::milliseconds limit) {
+    pollfd fd{master_, POLLIN, 0};
+    if (poll(&fd, 1, static_cast<int>(limit.count())) <= 0) {
+        return;
+    }
+    std::array<char, 65536> buffer;
+    const ssize_t count = read(master_, buffer.data(), buffer.size());
+    if (count > 0) {  // EIO once the program has gone: the end of its output
+        output_.append(buffer.data(), static_cast<std::size_t>(count));
+    }
+}
+
+bool TerminalSession::expect(std::string_view text, std::chrono::milliseconds limit) {
+    const auto deadline = Clock::now() + limit;
+    for (;;) {
+        const auto found = output_.find(text, consumed_);
+        if (found != std::string::npos) {
+            consumed_ = found + text.size();
+            return true;
+        }
+        if (Clock::now() >= deadline) {
+            ADD_FAILURE() << "waited for: " << escaped(text) << "\n" << transcript();
+            return false;
+        }
+        readAvailable(std::chrono::milliseconds(std::min(50, millisecondsLeft(deadline) + 1)));
+    }
+}
+
+termios TerminalSession::modes() const {
+    termios modes{};
+    tcgetattr(master_, &modes);
+    return modes;
+}
+
+bool TerminalSession::awaitLineMode(bool on, std::chrono::milliseconds limit) const {
+    const auto deadline = Clock::now() + limit;
+    while (((modes().c_lflag & ICANON) != 0) != on) {
+        if (Clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
+std::optional<int> TerminalSession::waitExit(std::chrono::milliseconds limit) {
+    const auto deadline = Clock::now() + limit;
+    while (!status_) {
+        int status = 0;
+        if (waitpid(child_, &status, WNOHANG) == child_) {
+            status_ = status;
+            break;
+        }
+        if (Clock::now() >= deadline) {
+            break;
+        }
+        readAvailable(10ms);  // keep draining, so the program never blocks on a full terminal
+    }
+    return status_;
+}
+
+void TerminalSession::signal(int number) const { kill(child_, number); }
+
+std::string TerminalSession::unconsumed() {
+    readAvailable(100ms);
+    return output_.substr(consumed_);
+}
+
+std::string TerminalSession::transcript() const {
+    std::string text = "output: " + escaped(output_) + "\nsent:";
+    for (const auto& keys : sent_) {
+        text += " [" + escaped(keys) + "]";
+    }
+    return text;
+}
+
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            case '\r': out += "\\r"; break;
+            case '\\': out += "\\\\"; break;
+            default:
+                if (c >= ' ' && c <= '~') {
+                    out += c;
+                } else {
+                    std::array<char, 8> hex{};
+                    std::snprintf(hex.data(), hex.size(), "\\x%02x", static_cast<unsigned char>(c));
+                    out += hex.data();
+                }
+        }
+    }
+    return out;
+}
+
+}  // namespace grimstep::testing

@@ -1,0 +1,180 @@
+#include "tests/support/story_play.hpp"
+
+#include "engine/game_session.hpp"
+#include "story/story.hpp"
+#include "tests/support/scripted_console.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <queue>
+#include <stdexcept>
+
+namespace grimstep::testing {
+
+Play playTable(const SceneTable& table, std::string_view replies) {
+    ScriptedConsole console{std::string(replies)};
+    GameSession session{table, console};
+    Play result;
+    result.status = session.run();
+    result.output = console.output();
+    result.score = session.score();
+    result.ranOutOfInput = console.ranOut();
+    if (const auto reading = readOutput(table, result.output)) {
+        result.shown = reading->shown;
+        result.complaints = reading->complaints;
+        result.farewell = reading->farewell;
+    } else {
+        ADD_FAILURE() << "the output is not made of whole screens:\n" << result.output;
+    }
+    return result;
+}
+
+Play play(std::string_view replies) { return playTable(story::storyTable(), replies); }
+
+std::string routeTo(std::int32_t scene) {
+    const SceneTable& table = story::storyTable();
+    // Breadth first from scene 1, remembering the option that first reached each scene.
+    std::array<std::int32_t, END_THRESHOLD + 1> from{};
+    std::array<int, END_THRESHOLD + 1> option{};
+    std::array<bool, END_THRESHOLD + 1> seen{};
+    std::queue<std::int32_t> pending;
+    seen[1] = true;
+    pending.push(1);
+    while (!pending.empty()) {
+        const std::int32_t current = pending.front();
+        pending.pop();
+        const Scene* found = table.find(current);
+        if (found == nullptr) {
+            continue;
+        }
+        for (int i = 0; i < 3; ++i) {
+            const std::int32_t target = found->options[static_cast<std::size_t>(i)].target;
+            if (target <= END_THRESHOLD && !seen[static_cast<std::size_t>(target)]) {
+                seen[static_cast<std::size_t>(target)] = true;
+                from[static_cast<std::size_t>(target)] = current;
+                option[static_cast<std::size_t>(target)] = i + 1;
+                pending.push(target);
+            }
+        }
+    }
+    if (scene < 1 || scene > END_THRESHOLD || !seen[static_cast<std::size_t>(scene)]) {
+        ADD_FAILURE() << "no route to scene " << scene;
+        return {};
+    }
+    std::string route;
+    for (std::int32_t at = scene; at != 1; at = from[static_cast<std::size_t>(at)]) {
+        route.insert(0, (route.empty() ? "" : " "));
+        route.insert(0, std::to_string(option[static_cast<std::size_t>(at)]));
+    }
+    return route;
+}
+
+const Scene& sceneNumbered(std::int32_t number) {
+    const Scene* scene = story::storyTable().find(number);
+    if (scene == nullptr) {
+        ADD_FAILURE() << "the story has no scene " << number;
+        throw std::out_of_range("no such scene");
+    }
+    return *scene;
+}
+
+std::string screenOf(const Scene& scene, std::int32_t score) {
+    std::string text(scene.text);
+    if (scene.effect == SceneEffect::ShowScore) {
+        const auto placeholder = text.find("%d");
+        text.replace(placeholder, 2, std::to_string(score));
+    }
+    std::string screen = text + "\n";
+    for (std::size_t i = 0; i < scene.options.size(); ++i) {
+        screen += std::to_string(i + 1) + ". " + std::string(scene.options[i].label) + "\n";
+    }
+    return screen;
+}
+
+std::string screenOf(std::int32_t scene, std::int32_t score) { return screenOf(sceneNumbered(scene), score); }
+
+namespace {
+
+/// How long the scene's screen is if the output begins with it, else 0. The score scene fits
+/// with any decimal number in its placeholder.
+std::size_t screenLengthAt(const Scene& scene, std::string_view output) {
+    const std::string screen = screenOf(scene, 0);
+    if (scene.effect != SceneEffect::ShowScore) {
+        return output.starts_with(screen) ? screen.size() : 0;
+    }
+    const std::size_t placeholder = scene.text.find("%d");  // the screen begins with the text
+    const std::string_view before = std::string_view(screen).substr(0, placeholder);
+    const std::string_view after = std::string_view(screen).substr(placeholder + 1);
+    if (!output.starts_with(before)) {
+        return 0;
+    }
+    std::size_t digits = 0;
+    while (before.size() + digits < output.size() && output[before.size() + digits] >= '0' &&
+           output[before.size() + digits] <= '9') {
+        ++digits;
+    }
+    if (digits == 0 || !output.substr(before.size() + digits).starts_with(after)) {
+        return 0;
+    }
+    return before.size() + digits + after.size();
+}
+
+}  // namespace
+
+std::optional<Reading> readOutput(const SceneTable& table, std::string_view output) {
+    Reading reading;
+    while (!output.empty()) {
+        if (reading.farewell) {
+            return std::nullopt;  // nothing may follow the farewell
+        }
+        if (output.starts_with(INVALID_CHOICE_MESSAGE)) {
+            ++reading.complaints;
+            output.remove_prefix(INVALID_CHOICE_MESSAGE.size());
+            continue;
+        }
+        if (output.starts_with(FAREWELL_PROMPT)) {
+            reading.farewell = true;
+            output.remove_prefix(FAREWELL_PROMPT.size());
+            continue;
+        }
+        // The longest screen that fits wins, so a screen that begins another cannot mislead.
+        std::size_t best = 0;
+        std::int32_t bestScene = 0;
+        for (const Scene& scene : table.scenes()) {
+            const std::size_t length = screenLengthAt(scene, output);
+            if (length > best) {
+                best = length;
+                bestScene = scene.number;
+            }
+        }
+        if (best == 0) {
+            return std::nullopt;
+        }
+        reading.shown.push_back(bestScene);
+        output.remove_prefix(best);
+    }
+    return reading;
+}
+
+std::vector<std::string_view> linesOf(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (;;) {
+        const auto end = text.find('\n');
+        lines.push_back(text.substr(0, end));
+        if (end == std::string_view::npos) {
+            return lines;
+        }
+        text.remove_prefix(end + 1);
+    }
+}
+
+std::size_t columnsOf(std::string_view line) {
+    std::size_t columns = 0;
+    for (const char c : line) {
+        columns = c == '\t' ? (columns / 8 + 1) * 8 : columns + 1;
+    }
+    return columns;
+}
+
+}  // namespace grimstep::testing

@@ -1,0 +1,56 @@
+// Plays the real story in tests, and reads the output back as the screens it is made of.
+#pragma once
+
+#include "engine/scene.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grimstep::testing {
+
+/// What a session printed and did.
+struct Play {
+    std::string output;               ///< every byte the session wrote
+    std::vector<std::int32_t> shown;  ///< the scenes whose screens were printed, in order
+    std::int32_t score = 0;           ///< the score when the session ended
+    int complaints = 0;               ///< how many invalid-choice messages were printed
+    bool farewell = false;            ///< whether the farewell prompt was printed
+    bool ranOutOfInput = false;       ///< the game still wanted a reply when the replies ran out
+    int status = -1;                  ///< what GameSession::run returned
+};
+
+/// Plays the real story from scene 1 with these replies, then the end of input.
+Play play(std::string_view replies);
+/// The same on any table.
+Play playTable(const SceneTable& table, std::string_view replies);
+
+/// The shortest replies that lead from scene 1 to the given scene's screen, e.g. "1 1 1 3".
+std::string routeTo(std::int32_t scene);
+
+/// A scene of the real story; fails the test (and throws) if there is none.
+const Scene& sceneNumbered(std::int32_t number);
+
+/// The exact bytes a scene's screen prints, the score filled in where the scene shows it.
+std::string screenOf(const Scene& scene, std::int32_t score = 0);
+std::string screenOf(std::int32_t scene, std::int32_t score = 0);
+
+/// Output taken apart into what it is made of. Empty when some part is no whole screen of the
+/// table, no complaint and no farewell, or when a farewell is followed by anything.
+struct Reading {
+    std::vector<std::int32_t> shown;
+    int complaints = 0;
+    bool farewell = false;
+};
+std::optional<Reading> readOutput(const SceneTable& table, std::string_view output);
+
+/// A text split at line feeds: "a\nb\n" gives {"a", "b", ""}.
+std::vector<std::string_view> linesOf(std::string_view text);
+/// Terminal columns a line takes (tabs to the next multiple of 8).
+std::size_t columnsOf(std::string_view line);
+
+}  // namespace grimstep::testing
