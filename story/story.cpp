@@ -3,12 +3,22 @@
 
 #include "engine/table_check.hpp"
 #include "story/chapter1_opening.hpp"
+#include "story/chapter2_arrival.hpp"
+#include "story/chapter3_history.hpp"
+#include "story/chapter4_computer_class.hpp"
+#include "story/chapter5_hallway_and_gym.hpp"
+#include "story/chapter6_math_and_geography.hpp"
+#include "story/chapter7_lunch_and_biology.hpp"
+#include "story/chapter8_way_home.hpp"
+#include "story/chapter9_ending.hpp"
 #include "story/join_chapters.hpp"
 
 namespace grimstep::story {
 namespace {
 
-constexpr auto SCENES = joinChapters(OPENING_AND_MORNING);
+constexpr auto SCENES = joinChapters(OPENING_AND_MORNING, ARRIVAL_AND_FIRST_BREAK, HISTORY_LESSON,
+                                     SECOND_BREAK_AND_COMPUTER_CLASS, HALLWAY_AND_GYM, MATH_AND_GEOGRAPHY,
+                                     LUNCH_AND_BIOLOGY, WAY_HOME, ENDING_AND_HIDDEN_ROOM);
 
 constexpr TableDiagnosis DIAGNOSIS = checkTable(SCENES);
 static_assert(sceneTableHolds<DIAGNOSIS.fault, DIAGNOSIS.scene>());
