@@ -1,5 +1,6 @@
 #include "engine/game_session.hpp"
 
+#include <cassert>
 #include <charconv>
 #include <cstddef>
 
@@ -15,9 +16,7 @@ int GameSession::run() {
     currentSceneNumber_ = FIRST_SCENE;
     score_ = 0;
     while (currentSceneNumber_ <= END_THRESHOLD) {
-        if (!loadScene()) {
-            break;  // a chapter not yet written ends the game like an end value
-        }
+        loadScene();
         printScreen();
         if (!readChoice()) {
             break;  // the player's input has ended: as if they quit
@@ -31,11 +30,10 @@ int GameSession::run() {
     return outputFailed_ ? OUTPUT_FAILED : 0;
 }
 
-bool GameSession::loadScene() {
+void GameSession::loadScene() {
+    // The table check guarantees that every target up to END_THRESHOLD is a scene.
     const Scene* scene = table_.find(currentSceneNumber_);
-    if (scene == nullptr) {
-        return false;
-    }
+    assert(scene != nullptr);
     for (std::size_t i = 0; i < OPTION_COUNT; ++i) {
         screen_.labels[i].assign(scene->options[i].label);
         screen_.targets[i] = scene->options[i].target;
@@ -65,7 +63,6 @@ bool GameSession::loadScene() {
             break;
         }
     }
-    return true;
 }
 
 void GameSession::printScreen() {

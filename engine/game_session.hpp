@@ -28,6 +28,7 @@ public:
     /// Exit status of a run whose output could not be written.
     static constexpr int OUTPUT_FAILED = 1;
 
+    /// The table must have passed checkTable.
     GameSession(const SceneTable& table, Console& console) noexcept
         : table_(table), console_(console), replies_(console) {}
 
@@ -42,7 +43,7 @@ private:
     static constexpr std::size_t MAX_OUTPUT =
         INVALID_CHOICE_MESSAGE.size() + MAX_TEXT_LENGTH + 1 + OPTION_COUNT * (3 + MAX_LABEL_LENGTH + 1);
 
-    bool loadScene();
+    void loadScene();
     void printScreen();
     bool readChoice();
     void applyChoice();

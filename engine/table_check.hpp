@@ -1,6 +1,9 @@
 // The scene table's invariants, checked by one constexpr function: on the real story inside a
 // static_assert, so a broken table does not build, and at run time by the unit tests on small
 // broken tables, so that each check is known to catch what it should.
+//
+// The shape of the rules is the engine's; the facts (how many scenes, which ones score, where the
+// two ways out are) are the story's, handed in as TableRules.
 #pragma once
 
 #include "engine/scene.hpp"
@@ -14,19 +17,37 @@
 
 namespace grimstep {
 
+/// One option of one scene.
+struct OptionPlace {
+    std::int32_t scene = 0;
+    std::int32_t option = 0;  ///< 1, 2 or 3
+};
+
+/// What a story declares about itself, for the check to hold it to.
+struct TableRules {
+    std::int32_t sceneCount = 0;                 ///< scenes 1 to sceneCount, no more, no fewer
+    std::span<const std::int32_t> pointScenes;   ///< the scenes with AwardPoint, and no others
+    std::int32_t scoreScene = 0;                 ///< the one scene with ShowScore
+    OptionPlace quitOption;                      ///< the only option leading to END_QUIT
+    OptionPlace finalOption;                     ///< the only option leading to END_FINAL
+};
+
 /// What is wrong with a table; the first fault found wins.
 enum class TableFault : std::uint8_t {
     None,
-    Empty,                   ///< a story needs a scene 1 to start at
-    NumberOutOfSequence,     ///< numbers must run 1, 2, 3, ... in table order: no gaps, repeats or reorders
-    TextLength,              ///< a text must have 1 to MAX_TEXT_LENGTH characters
-    LabelLength,             ///< a label must have at most MAX_LABEL_LENGTH characters
-    LabelLineBreak,          ///< a label is one line: no line feed or tab
-    ForbiddenCharacter,      ///< only printable ASCII, line feed and tab
-    AllOptionsBlank,         ///< every scene needs at least one labelled option
-    UnknownTarget,           ///< a target must be a scene, the next chapter's entry, or an end value
-    PercentSign,             ///< "%" only in scene texts, and in the score scene only as its one "%d"
-    UnreachableScene,        ///< every scene must be reachable from scene 1
+    SceneCount,           ///< the table must hold exactly the scenes the story declares
+    NumberOutOfSequence,  ///< numbers must run 1, 2, 3, ... in table order: no gaps, repeats or reorders
+    TextLength,           ///< a text must have 1 to MAX_TEXT_LENGTH characters
+    LabelLength,          ///< a label must have at most MAX_LABEL_LENGTH characters
+    LabelLineBreak,       ///< a label is one line: no line feed or tab
+    ForbiddenCharacter,   ///< only printable ASCII, line feed and tab
+    AllOptionsBlank,      ///< every scene needs at least one labelled option
+    UnknownTarget,        ///< a target must be a scene of the table or an end value
+    MisplacedEndValue,    ///< each end value on its one declared option, and there
+    WrongEffect,          ///< effects exactly on the declared scenes
+    PercentSign,          ///< "%" only in scene texts, and in the score scene only as its one "%d"
+    UnreachableScene,     ///< every scene must be reachable from scene 1
+    NoWayOut,             ///< from every scene some way must lead to an end value: no traps
 };
 
 /// The verdict on a table: a fault and the number of the scene it was found in.
@@ -40,13 +61,16 @@ struct TableDiagnosis {
 
 namespace detail {
 
-constexpr bool isAllowedCharacter(char c) {
-    return (c >= ' ' && c <= '~') || c == '\n' || c == '\t';
-}
+/// Room for one flag per possible scene number.
+using SceneFlags = std::array<bool, END_THRESHOLD + 1>;
 
+constexpr std::size_t indexOf(std::int32_t number) { return static_cast<std::size_t>(number); }
+
+// A plain loop: the whole story's text passes through here while it compiles, and compilers
+// bound how many steps a constant evaluation may take.
 constexpr bool hasOnlyAllowedCharacters(std::string_view text) {
     for (const char c : text) {
-        if (!isAllowedCharacter(c)) {
+        if ((c < ' ' || c > '~') && c != '\n' && c != '\t') {
             return false;
         }
     }
@@ -54,6 +78,18 @@ constexpr bool hasOnlyAllowedCharacters(std::string_view text) {
 }
 
 constexpr bool isEndValue(std::int32_t target) { return target == END_QUIT || target == END_FINAL; }
+
+constexpr bool isAt(const OptionPlace& place, std::int32_t scene, std::size_t option) {
+    return place.scene == scene && indexOf(place.option) == option + 1;
+}
+
+constexpr SceneEffect declaredEffect(const TableRules& rules, std::int32_t scene) {
+    if (scene == rules.scoreScene) {
+        return SceneEffect::ShowScore;
+    }
+    const bool scores = std::ranges::find(rules.pointScenes, scene) != rules.pointScenes.end();
+    return scores ? SceneEffect::AwardPoint : SceneEffect::None;
+}
 
 /// The score scene's text holds "%d" once and no other "%"; every other text may hold "%"
 /// freely, since texts are printed as data.
@@ -64,76 +100,103 @@ constexpr bool percentSignsFit(const Scene& scene) {
     return std::ranges::count(scene.text, '%') == 1 && scene.text.find("%d") != std::string_view::npos;
 }
 
-constexpr TableFault checkScene(const Scene& scene) {
+constexpr TableFault checkOption(const SceneOption& option, std::int32_t scene, std::size_t place,
+                                 const TableRules& rules) {
+    if (option.label.size() > MAX_LABEL_LENGTH) {
+        return TableFault::LabelLength;
+    }
+    if (option.label.find_first_of("\n\t") != std::string_view::npos) {
+        return TableFault::LabelLineBreak;
+    }
+    if (!hasOnlyAllowedCharacters(option.label)) {
+        return TableFault::ForbiddenCharacter;
+    }
+    if (option.label.find('%') != std::string_view::npos) {
+        return TableFault::PercentSign;
+    }
+    const bool isScene = option.target >= 1 && option.target <= rules.sceneCount;
+    if (!isScene && !isEndValue(option.target)) {
+        return TableFault::UnknownTarget;
+    }
+    if ((option.target == END_QUIT) != isAt(rules.quitOption, scene, place) ||
+        (option.target == END_FINAL) != isAt(rules.finalOption, scene, place)) {
+        return TableFault::MisplacedEndValue;
+    }
+    return TableFault::None;
+}
+
+constexpr TableFault checkScene(const Scene& scene, const TableRules& rules) {
     if (scene.text.empty() || scene.text.size() > MAX_TEXT_LENGTH) {
         return TableFault::TextLength;
     }
     if (!hasOnlyAllowedCharacters(scene.text)) {
         return TableFault::ForbiddenCharacter;
     }
+    if (scene.effect != declaredEffect(rules, scene.number)) {
+        return TableFault::WrongEffect;
+    }
     if (!percentSignsFit(scene)) {
         return TableFault::PercentSign;
     }
-    bool anyLabel = false;
-    for (const SceneOption& option : scene.options) {
-        if (option.label.size() > MAX_LABEL_LENGTH) {
-            return TableFault::LabelLength;
+    for (std::size_t place = 0; place < OPTION_COUNT; ++place) {
+        if (const TableFault fault = checkOption(scene.options[place], scene.number, place, rules);
+            fault != TableFault::None) {
+            return fault;
         }
-        if (option.label.find_first_of("\n\t") != std::string_view::npos) {
-            return TableFault::LabelLineBreak;
-        }
-        if (!hasOnlyAllowedCharacters(option.label)) {
-            return TableFault::ForbiddenCharacter;
-        }
-        if (option.label.find('%') != std::string_view::npos) {
-            return TableFault::PercentSign;
-        }
-        // A target past the highest scene is the entry of a chapter not yet written.
-        const bool scene_or_entry = option.target >= 1 && option.target <= END_THRESHOLD;
-        if (!scene_or_entry && !isEndValue(option.target)) {
-            return TableFault::UnknownTarget;
-        }
-        anyLabel = anyLabel || !option.label.empty();
     }
+    const bool anyLabel = std::ranges::any_of(scene.options, [](const SceneOption& o) { return !o.label.empty(); });
     return anyLabel ? TableFault::None : TableFault::AllOptionsBlank;
 }
 
-/// The first scene that no sequence of choices from scene 1 reaches, or 0.
-constexpr std::int32_t firstUnreachable(std::span<const Scene> scenes) {
-    std::array<bool, END_THRESHOLD + 1> reached{};
+/// The scenes some sequence of choices from scene 1 reaches. Targets are known to be in range.
+constexpr SceneFlags reachedFromStart(std::span<const Scene> scenes) {
+    SceneFlags reached{};
     std::array<std::int32_t, END_THRESHOLD + 1> pending{};
     std::size_t pendingCount = 0;
     reached[1] = true;
     pending[pendingCount++] = 1;
     while (pendingCount > 0) {
         const std::int32_t number = pending[--pendingCount];
-        if (static_cast<std::size_t>(number) > scenes.size()) {
-            continue;  // a chapter not yet written
-        }
-        for (const SceneOption& option : scenes[static_cast<std::size_t>(number) - 1].options) {
-            if (option.target <= END_THRESHOLD && !reached[static_cast<std::size_t>(option.target)]) {
-                reached[static_cast<std::size_t>(option.target)] = true;
+        for (const SceneOption& option : scenes[indexOf(number) - 1].options) {
+            if (option.target <= END_THRESHOLD && !reached[indexOf(option.target)]) {
+                reached[indexOf(option.target)] = true;
                 pending[pendingCount++] = option.target;
             }
         }
     }
-    for (const Scene& scene : scenes) {
-        if (!reached[static_cast<std::size_t>(scene.number)]) {
-            return scene.number;
+    return reached;
+}
+
+/// The scenes from which some sequence of choices reaches an end value. Most options lead
+/// forward, so going through the scenes from the last one settles nearly all in the first round.
+constexpr SceneFlags leadingToAnEnd(std::span<const Scene> scenes) {
+    SceneFlags canEnd{};
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (auto scene = scenes.rbegin(); scene != scenes.rend(); ++scene) {
+            if (canEnd[indexOf(scene->number)]) {
+                continue;
+            }
+            for (const SceneOption& option : scene->options) {
+                if (option.target > END_THRESHOLD || canEnd[indexOf(option.target)]) {
+                    canEnd[indexOf(scene->number)] = true;
+                    grew = true;
+                    break;
+                }
+            }
         }
     }
-    return 0;
+    return canEnd;
 }
 
 }  // namespace detail
 
-/// Checks every invariant of a scene table and names the first fault and its scene.
-constexpr TableDiagnosis checkTable(std::span<const Scene> scenes) {
-    if (scenes.empty()) {
-        return {TableFault::Empty, 0};
-    }
-    if (scenes.size() > static_cast<std::size_t>(END_THRESHOLD)) {
-        return {TableFault::NumberOutOfSequence, scenes[END_THRESHOLD].number};
+/// Checks every invariant of a scene table against the story's rules, and names the first fault
+/// and the scene it is in.
+constexpr TableDiagnosis checkTable(std::span<const Scene> scenes, const TableRules& rules) {
+    if (rules.sceneCount < 1 || rules.sceneCount > END_THRESHOLD ||
+        scenes.size() != static_cast<std::size_t>(rules.sceneCount)) {
+        return {TableFault::SceneCount, static_cast<std::int32_t>(scenes.size())};
     }
     for (std::size_t index = 0; index < scenes.size(); ++index) {
         if (scenes[index].number != static_cast<std::int32_t>(index) + 1) {
@@ -141,12 +204,19 @@ constexpr TableDiagnosis checkTable(std::span<const Scene> scenes) {
         }
     }
     for (const Scene& scene : scenes) {
-        if (const TableFault fault = detail::checkScene(scene); fault != TableFault::None) {
+        if (const TableFault fault = detail::checkScene(scene, rules); fault != TableFault::None) {
             return {fault, scene.number};
         }
     }
-    if (const std::int32_t lost = detail::firstUnreachable(scenes); lost != 0) {
-        return {TableFault::UnreachableScene, lost};
+    const detail::SceneFlags reached = detail::reachedFromStart(scenes);
+    const detail::SceneFlags canEnd = detail::leadingToAnEnd(scenes);
+    for (const Scene& scene : scenes) {
+        if (!reached[detail::indexOf(scene.number)]) {
+            return {TableFault::UnreachableScene, scene.number};
+        }
+        if (!canEnd[detail::indexOf(scene.number)]) {
+            return {TableFault::NoWayOut, scene.number};
+        }
     }
     return {};
 }

@@ -20,7 +20,19 @@ constexpr auto SCENES = joinChapters(OPENING_AND_MORNING, ARRIVAL_AND_FIRST_BREA
                                      SECOND_BREAK_AND_COMPUTER_CLASS, HALLWAY_AND_GYM, MATH_AND_GEOGRAPHY,
                                      LUNCH_AND_BIOLOGY, WAY_HOME, ENDING_AND_HIDDEN_ROOM);
 
-constexpr TableDiagnosis DIAGNOSIS = checkTable(SCENES);
+/// The scenes worth a point: the history quiz, the math guess, the geography quiz, eating the
+/// moving food and the girl's divorce.
+constexpr std::int32_t POINT_SCENES[] = {33, 64, 75, 89, 97};
+
+constexpr TableRules RULES = {
+    .sceneCount = 115,
+    .pointScenes = POINT_SCENES,
+    .scoreScene = 112,                       // the credits
+    .quitOption = {.scene = 3, .option = 3},   // the title screen's "Ew! End it!"
+    .finalOption = {.scene = 109, .option = 3},  // the end screen's "End it!"
+};
+
+constexpr TableDiagnosis DIAGNOSIS = checkTable(SCENES, RULES);
 static_assert(sceneTableHolds<DIAGNOSIS.fault, DIAGNOSIS.scene>());
 
 constexpr SceneTable STORY{SCENES};

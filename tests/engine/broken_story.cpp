@@ -8,7 +8,9 @@ constexpr grimstep::Scene SCENES[] = {
     {.number = 1, .text = "one", .options = {{{"Again", 1}, {"", 1}, {"Quit", grimstep::END_QUIT}}}},
     {.number = 2, .text = "two", .options = {{{"Back", 1}, {"", 2}, {"", 2}}}},
 };
-constexpr grimstep::TableDiagnosis DIAGNOSIS = grimstep::checkTable(SCENES);
+constexpr grimstep::TableRules RULES = {
+    .sceneCount = 2, .pointScenes = {}, .scoreScene = 0, .quitOption = {1, 3}, .finalOption = {}};
+constexpr grimstep::TableDiagnosis DIAGNOSIS = grimstep::checkTable(SCENES, RULES);
 static_assert(grimstep::sceneTableHolds<DIAGNOSIS.fault, DIAGNOSIS.scene>());
 
 }  // namespace
