@@ -19,14 +19,6 @@ using Shown = std::vector<std::int32_t>;
 
 constexpr std::string_view FAREWELL = "Press any key to save yourself.\n";
 
-/// The screens printed after the route's own screens.
-Shown shownAfter(const Play& play, std::size_t routeScreens) {
-    if (play.shown.size() < routeScreens) {
-        return {};
-    }
-    return Shown(play.shown.begin() + static_cast<std::ptrdiff_t>(routeScreens), play.shown.end());
-}
-
 /// The longest run of one character in a line.
 std::size_t longestRun(std::string_view line, char wanted) {
     std::size_t longest = 0;
@@ -38,28 +30,9 @@ std::size_t longestRun(std::string_view line, char wanted) {
     return longest;
 }
 
-/// Replies typed at one scene's screen, and what follows.
-struct Walk {
-    std::int32_t from;
-    std::string replies;
-    Shown expected;  // the screens after the starting one
-};
-
 class OpeningAndMorningWalk : public ::testing::TestWithParam<Walk> {};
 
-TEST_P(OpeningAndMorningWalk, ShowsTheExpectedScenes) {
-    const Walk& walk = GetParam();
-    const std::string route = routeTo(walk.from);
-    const Play start = play(route);
-    ASSERT_FALSE(start.shown.empty());
-    ASSERT_EQ(start.shown.back(), walk.from);
-
-    const Play p = play(route + " " + walk.replies);
-    EXPECT_EQ(shownAfter(p, start.shown.size()), walk.expected);
-    EXPECT_EQ(p.score, 0);  // nothing at home is worth a point
-    EXPECT_EQ(p.complaints, 0);
-    EXPECT_TRUE(p.ranOutOfInput);  // the game goes on
-}
+TEST_P(OpeningAndMorningWalk, ShowsTheExpectedScenes) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     OpeningAndMorning, OpeningAndMorningWalk,

@@ -17,35 +17,9 @@ namespace {
 
 using Shown = std::vector<std::int32_t>;
 
-/// The screens printed after the first `count` ones.
-Shown shownAfter(const Play& play, std::size_t count) {
-    if (play.shown.size() < count) {
-        return {};
-    }
-    return Shown(play.shown.begin() + static_cast<std::ptrdiff_t>(count), play.shown.end());
-}
-
-/// Replies typed once the screen of scene `from` is up, and the screens they show.
-struct Walk {
-    std::int32_t from;
-    std::string replies;
-    Shown expected;
-};
-
 class ArrivalWalk : public ::testing::TestWithParam<Walk> {};
 
-TEST_P(ArrivalWalk, ShowsTheExpectedScenes) {
-    const Walk& walk = GetParam();
-    const std::string route = routeTo(walk.from);
-    const Play start = play(route);
-    ASSERT_FALSE(start.shown.empty());
-    ASSERT_EQ(start.shown.back(), walk.from);
-
-    const Play p = play(route + " " + walk.replies);
-    EXPECT_EQ(shownAfter(p, start.shown.size()), walk.expected);
-    EXPECT_EQ(p.score, start.score);  // nothing before history is worth a point
-    EXPECT_EQ(p.complaints, 0);
-}
+TEST_P(ArrivalWalk, ShowsTheExpectedScenes) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Arrival, ArrivalWalk,

@@ -17,35 +17,9 @@ namespace {
 
 using Shown = std::vector<std::int32_t>;
 
-/// The screens printed after the first `count` ones.
-Shown shownAfter(const Play& play, std::size_t count) {
-    if (play.shown.size() < count) {
-        return {};
-    }
-    return Shown(play.shown.begin() + static_cast<std::ptrdiff_t>(count), play.shown.end());
-}
-
-/// Replies typed once the screen of scene `from` is up, the screens they show and the points they win.
-struct Walk {
-    std::int32_t from;
-    std::string replies;
-    Shown expected;
-    std::int32_t points;
-};
-
 class HistoryWalk : public ::testing::TestWithParam<Walk> {};
 
-TEST_P(HistoryWalk, ShowsTheExpectedScenesAndPoints) {
-    const Walk& walk = GetParam();
-    const std::string route = routeTo(walk.from);
-    const Play start = play(route);
-    ASSERT_FALSE(start.shown.empty());
-    ASSERT_EQ(start.shown.back(), walk.from);
-
-    const Play p = play(route + " " + walk.replies);
-    EXPECT_EQ(shownAfter(p, start.shown.size()), walk.expected);
-    EXPECT_EQ(p.score, start.score + walk.points);
-}
+TEST_P(HistoryWalk, ShowsTheExpectedScenesAndPoints) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     History, HistoryWalk,
@@ -83,7 +57,7 @@ TEST(History, RightCountsOnceHoweverOftenItIsShown) {
     const Play start = play(route);
     // Blank, blank, an invalid reply, then AHA! to the bell.
     const Play p = play(route + " 3 2 3 7 1");
-    EXPECT_EQ(shownAfter(p, start.shown.size()), (Shown{33, 33, 33, 33, 34}));
+    EXPECT_EQ(lastShown(p, 5), (Shown{33, 33, 33, 33, 34}));
     EXPECT_EQ(p.complaints, start.complaints + 1);
     EXPECT_EQ(p.score, start.score + 1);
 }

@@ -19,37 +19,15 @@ namespace {
 
 using Scenes = std::vector<std::int32_t>;
 
-/// Walks to `start` by the shortest route, then gives `replies`; yields the scenes shown after
-/// the screen of `start`.
-Scenes shownAfter(std::int32_t start, std::string_view replies) {
-    const Play route = play(routeTo(start));
-    EXPECT_FALSE(route.shown.empty());
-    EXPECT_EQ(route.shown.back(), start);
-    const Play whole = play(routeTo(start) + " " + std::string(replies));
-    EXPECT_EQ(whole.complaints, 0);
-    EXPECT_GE(whole.shown.size(), route.shown.size());
-    return {whole.shown.begin() + static_cast<std::ptrdiff_t>(route.shown.size()), whole.shown.end()};
-}
-
-struct Walk {
-    std::int32_t start;
-    std::string_view replies;
-    Scenes expected;
-};
-
 void expectWalks(const std::vector<Walk>& walks) {
     for (const Walk& walk : walks) {
-        SCOPED_TRACE(::testing::Message() << "from scene " << walk.start << " with replies \"" << walk.replies
-                                          << "\"");
-        EXPECT_EQ(shownAfter(walk.start, walk.replies), walk.expected);
+        SCOPED_TRACE(::testing::PrintToString(walk));
+        expectWalk(walk);
     }
 }
 
 TEST(Chapter4ComputerClass, MainLineRunsFromTheBreakToTheHallwayWithoutScoring) {
-    const Play route = play(routeTo(35));
-    const Play whole = play(routeTo(35) + " 1 1 1 1 1 1 1 2 1 1");
-    EXPECT_EQ(shownAfter(35, "1 1 1 1 1 1 1 2 1 1"), (Scenes{36, 37, 41, 42, 43, 45, 46, 48, 50, 51}));
-    EXPECT_EQ(whole.score, route.score);
+    expectWalk({35, "1 1 1 1 1 1 1 2 1 1", {36, 37, 41, 42, 43, 45, 46, 48, 50, 51}});
     for (std::int32_t number = 35; number <= 50; ++number) {
         EXPECT_EQ(sceneNumbered(number).effect, SceneEffect::None) << "scene " << number;
     }

@@ -17,41 +17,9 @@ namespace {
 
 using Shown = std::vector<std::int32_t>;
 
-/// The screens printed after the route's own screens.
-Shown shownAfter(const Play& play, std::size_t routeScreens) {
-    if (play.shown.size() < routeScreens) {
-        return {};
-    }
-    return Shown(play.shown.begin() + static_cast<std::ptrdiff_t>(routeScreens), play.shown.end());
-}
-
-/// Replies typed at one scene's screen, what follows, and the points won on the way.
-struct Walk {
-    std::int32_t from;
-    std::string replies;
-    Shown expected;  // the screens after the starting one
-    int extraPoints;
-};
-
-/// Names a walk by where it starts and what is typed, so a failure says which one.
-void PrintTo(const Walk& walk, std::ostream* out) {
-    *out << "from " << walk.from << ", replies \"" << walk.replies << "\"";
-}
-
 class MathAndGeographyWalk : public ::testing::TestWithParam<Walk> {};
 
-TEST_P(MathAndGeographyWalk, ShowsTheExpectedScenesAndScore) {
-    const Walk& walk = GetParam();
-    const std::string route = routeTo(walk.from);
-    const Play start = play(route);
-    ASSERT_FALSE(start.shown.empty());
-    ASSERT_EQ(start.shown.back(), walk.from);
-
-    const Play p = play(route + " " + walk.replies);
-    EXPECT_EQ(shownAfter(p, start.shown.size()), walk.expected);
-    EXPECT_EQ(p.score, start.score + walk.extraPoints);
-    EXPECT_EQ(p.complaints, start.complaints);
-}
+TEST_P(MathAndGeographyWalk, ShowsTheExpectedScenesAndScore) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     MathAndGeography, MathAndGeographyWalk,

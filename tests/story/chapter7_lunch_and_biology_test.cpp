@@ -17,37 +17,9 @@ namespace {
 
 using Shown = std::vector<std::int32_t>;
 
-/// The scenes shown after the route's last screen.
-Shown shownAfter(const Play& play, std::size_t routeScreens) {
-    if (play.shown.size() < routeScreens) {
-        return {};
-    }
-    return Shown(play.shown.begin() + static_cast<std::ptrdiff_t>(routeScreens), play.shown.end());
-}
-
-/// What a scene shows after the given replies, starting at that scene's screen.
-struct Walk {
-    std::int32_t from;
-    std::string replies;
-    Shown expected;     // the screens after the starting one
-    int extraPoints;    // points scored on the way
-};
-
 class LunchAndBiologyWalk : public ::testing::TestWithParam<Walk> {};
 
-TEST_P(LunchAndBiologyWalk, ShowsTheExpectedScenesAndScore) {
-    const Walk& walk = GetParam();
-    const std::string route = routeTo(walk.from);
-    const Play start = play(route);
-    ASSERT_FALSE(start.shown.empty());
-    ASSERT_EQ(start.shown.back(), walk.from);
-
-    const Play p = play(route + " " + walk.replies);
-    EXPECT_EQ(shownAfter(p, start.shown.size()), walk.expected);
-    EXPECT_EQ(p.score, start.score + walk.extraPoints);
-    EXPECT_EQ(p.complaints, start.complaints);
-    EXPECT_TRUE(p.ranOutOfInput);  // the game goes on
-}
+TEST_P(LunchAndBiologyWalk, ShowsTheExpectedScenesAndScore) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     LunchAndBiology, LunchAndBiologyWalk,
@@ -84,7 +56,7 @@ TEST(LunchAndBiology, InvalidReplyOnTheKissScoresNothingMore) {
     const Play p = play(route + " 0 4 1");
     EXPECT_EQ(p.complaints, start.complaints + 2);
     EXPECT_EQ(p.score, start.score);
-    EXPECT_EQ(shownAfter(p, start.shown.size()), (Shown{89, 89, 90}));
+    EXPECT_EQ(lastShown(p, 3), (Shown{89, 89, 90}));
 }
 
 TEST(LunchAndBiology, BlankOptionsStayExceptAfterTheDrawing) {

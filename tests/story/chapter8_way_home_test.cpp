@@ -17,12 +17,6 @@ namespace {
 
 using Scenes = std::vector<std::int32_t>;
 
-/// The last `count` scenes shown (all of them when fewer were shown).
-Scenes lastShown(const Play& p, std::size_t count) {
-    const auto keep = std::min(count, p.shown.size());
-    return Scenes(p.shown.end() - static_cast<std::ptrdiff_t>(keep), p.shown.end());
-}
-
 bool showed(const Play& p, std::int32_t scene) {
     return std::ranges::find(p.shown, scene) != p.shown.end();
 }

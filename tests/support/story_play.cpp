@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <queue>
 #include <stdexcept>
@@ -155,6 +156,31 @@ std::optional<Reading> readOutput(const SceneTable& table, std::string_view outp
         output.remove_prefix(best);
     }
     return reading;
+}
+
+void PrintTo(const Walk& walk, std::ostream* out) {
+    *out << "from scene " << walk.from << ", replies \"" << walk.replies << "\"";
+}
+
+void expectWalk(const Walk& walk) {
+    const std::string route = routeTo(walk.from);
+    const Play start = play(route);
+    ASSERT_FALSE(start.shown.empty());
+    ASSERT_EQ(start.shown.back(), walk.from);
+
+    const Play walked = play(route + " " + walk.replies);
+    ASSERT_GE(walked.shown.size(), start.shown.size());
+    const std::vector<std::int32_t> after(walked.shown.begin() + static_cast<std::ptrdiff_t>(start.shown.size()),
+                                          walked.shown.end());
+    EXPECT_EQ(after, walk.expected);
+    EXPECT_EQ(walked.score, start.score + walk.points);
+    EXPECT_EQ(walked.complaints, start.complaints);
+    EXPECT_TRUE(walked.ranOutOfInput) << "the game ended on the way";
+}
+
+std::vector<std::int32_t> lastShown(const Play& play, std::size_t count) {
+    const auto keep = static_cast<std::ptrdiff_t>(std::min(count, play.shown.size()));
+    return {play.shown.end() - keep, play.shown.end()};
 }
 
 std::vector<std::string_view> linesOf(std::string_view text) {

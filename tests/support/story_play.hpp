@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -47,6 +48,23 @@ struct Reading {
     bool farewell = false;
 };
 std::optional<Reading> readOutput(const SceneTable& table, std::string_view output);
+
+/// Replies typed once the screen of scene `from` is up (reached by the shortest route from the
+/// start), the screens they show after it, and the points they win on the way.
+struct Walk {
+    std::int32_t from = 1;
+    std::string replies;
+    std::vector<std::int32_t> expected;
+    std::int32_t points = 0;
+};
+/// Names a walk in test output by where it starts and what is typed.
+void PrintTo(const Walk& walk, std::ostream* out);
+/// Plays the walk and checks its screens and points, that no reply was refused, and that the
+/// game still goes on at the end.
+void expectWalk(const Walk& walk);
+
+/// The last `count` scenes shown (all of them when fewer were shown).
+std::vector<std::int32_t> lastShown(const Play& play, std::size_t count);
 
 /// A text split at line feeds: "a\nb\n" gives {"a", "b", ""}.
 std::vector<std::string_view> linesOf(std::string_view text);
