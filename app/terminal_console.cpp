@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <poll.h>
 #include <sys/select.h>
 #include <termios.h>
 #include <unistd.h>
@@ -70,6 +71,23 @@ private:
     std::array<struct sigaction, ENDING_SIGNALS.size()> previous_{};
 };
 
+/// Waits until a descriptor handed down non-blocking is ready for `events`; false when waiting
+/// fails. Ready includes hung up or broken, which the next read or write then reports.
+bool awaitReady(int descriptor, short events) {
+    pollfd watched{descriptor, events, 0};
+    for (;;) {
+        const int ready = poll(&watched, 1, -1);
+        if (ready > 0) {
+            return true;
+        }
+        if (ready < 0 && errno != EINTR) {
+            return false;
+        }
+    }
+}
+
+bool wouldBlock() { return errno == EAGAIN || errno == EWOULDBLOCK; }
+
 /// Waits until standard input has a byte or an ending signal arrives; true for a byte.
 bool waitForInput(const sigset_t& waitMask) {
     while (endingSignal == 0) {
@@ -95,6 +113,9 @@ bool TerminalConsole::write(std::string_view bytes) {
         if (written < 0 && errno == EINTR) {
             continue;
         }
+        if (written < 0 && wouldBlock() && awaitReady(STDOUT_FILENO, POLLOUT)) {
+            continue;  // a full pipe or terminal: wait for room, not in a busy loop
+        }
         if (written <= 0) {
             return false;
         }
@@ -109,6 +130,9 @@ int TerminalConsole::readByte() {
         if (count < 0 && errno == EINTR) {
             continue;
         }
+        if (count < 0 && wouldBlock() && awaitReady(STDIN_FILENO, POLLIN)) {
+            continue;  // nothing typed yet is not the end of the input
+        }
         inputEnded_ = count <= 0;
         inputLength_ = count > 0 ? static_cast<std::size_t>(count) : 0;
         inputTaken_ = 0;
@@ -121,7 +145,7 @@ int TerminalConsole::readByte() {
 
 void TerminalConsole::waitForKey() {
     termios settings{};
-    if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &settings) != 0) {
+    if (isatty(STDIN_FILENO) == 0 || tcgetattr(STDIN_FILENO, &settings) != 0) {
         return;  // no terminal to wait at
     }
     static bool restoreRegistered = false;

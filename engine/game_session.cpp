@@ -56,7 +56,7 @@ void GameSession::loadScene() {
         case SceneEffect::ShowScore: {
             const std::size_t placeholder = scene->text.find("%d");
             std::array<char, 12> digits{};
-            const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), score_).ptr;
+            auto* const written = std::to_chars(digits.data(), digits.data() + digits.size(), score_).ptr;
             screen_.text.assign(scene->text.substr(0, placeholder));
             screen_.text.append({digits.data(), written});
             screen_.text.append(scene->text.substr(placeholder + 2));

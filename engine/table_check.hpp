@@ -25,11 +25,11 @@ struct OptionPlace {
 
 /// What a story declares about itself, for the check to hold it to.
 struct TableRules {
-    std::int32_t sceneCount = 0;                 ///< scenes 1 to sceneCount, no more, no fewer
-    std::span<const std::int32_t> pointScenes;   ///< the scenes with AwardPoint, and no others
-    std::int32_t scoreScene = 0;                 ///< the one scene with ShowScore
-    OptionPlace quitOption;                      ///< the only option leading to END_QUIT
-    OptionPlace finalOption;                     ///< the only option leading to END_FINAL
+    std::int32_t sceneCount = 0;                ///< scenes 1 to sceneCount, no more, no fewer
+    std::span<const std::int32_t> pointScenes;  ///< the scenes with AwardPoint, and no others
+    std::int32_t scoreScene = 0;                ///< the one scene with ShowScore
+    OptionPlace quitOption;                     ///< the only option leading to END_QUIT
+    OptionPlace finalOption;                    ///< the only option leading to END_FINAL
 };
 
 /// What is wrong with a table; the first fault found wins.
@@ -69,7 +69,7 @@ constexpr std::size_t indexOf(std::int32_t number) { return static_cast<std::siz
 // A plain loop: the whole story's text passes through here while it compiles, and compilers
 // bound how many steps a constant evaluation may take.
 constexpr bool hasOnlyAllowedCharacters(std::string_view text) {
-    for (const char c : text) {
+    for (const char c : text) {  // NOLINT(readability-use-anyofallof)
         if ((c < ' ' || c > '~') && c != '\n' && c != '\t') {
             return false;
         }
@@ -100,8 +100,8 @@ constexpr bool percentSignsFit(const Scene& scene) {
     return std::ranges::count(scene.text, '%') == 1 && scene.text.find("%d") != std::string_view::npos;
 }
 
-constexpr TableFault checkOption(const SceneOption& option, std::int32_t scene, std::size_t place,
-                                 const TableRules& rules) {
+constexpr TableFault checkOption(
+    const SceneOption& option, std::int32_t scene, std::size_t place, const TableRules& rules) {
     if (option.label.size() > MAX_LABEL_LENGTH) {
         return TableFault::LabelLength;
     }
@@ -225,8 +225,9 @@ constexpr TableDiagnosis checkTable(std::span<const Scene> scenes, const TableRu
 /// template arguments of the error message, under both g++ and clang++.
 template <TableFault Fault, std::int32_t SceneNumber>
 constexpr bool sceneTableHolds() {
-    static_assert(Fault == TableFault::None,
-                  "the scene table breaks an invariant: see the fault and the scene number in this template's arguments");
+    static_assert(
+        Fault == TableFault::None,
+        "the scene table breaks an invariant: see the fault and the scene number in this template's arguments");
     return true;
 }
 

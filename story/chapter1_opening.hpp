@@ -6,6 +6,8 @@
 
 namespace grimstep::story {
 
+// One block per scene, laid out by hand.
+// clang-format off
 inline constexpr Scene OPENING_AND_MORNING[] = {
     {.number = 1,
      .text = "Vantorek aka Fumblewick aka Ruddle aka Snorkhaus inc. prezentz... (choose your option by typing in a number)",
@@ -125,5 +127,6 @@ Puberty is taking over)art",
 )art",
      .options = {{{"Ugh!", 14}, {"", 13}, {"", 13}}}},
 };
+// clang-format on
 
 }  // namespace grimstep::story

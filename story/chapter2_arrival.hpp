@@ -29,6 +29,8 @@ inline constexpr std::string_view HORNED_FACE_SCREEN = R"art(
       ______________/          \______________
 What did you say?)art";
 
+// One block per scene, laid out by hand.
+// clang-format off
 inline constexpr Scene ARRIVAL_AND_FIRST_BREAK[] = {
     {.number = 14,
      .text = "You arrive at school SOAKED TO THE BONE even tho you wore your waterproof coat (which kept out "
@@ -76,5 +78,6 @@ inline constexpr Scene ARRIVAL_AND_FIRST_BREAK[] = {
      .text = "You have HISTORY!",
      .options = {{{"AGAIN?????????????" "!!!!!!!!!!!" "?????????" "!!!!!!!!!", 25}, {"", 24}, {"", 24}}}},
 };
+// clang-format on
 
 }  // namespace grimstep::story

@@ -11,6 +11,8 @@ inline constexpr std::string_view SURPRISE_TEST =
     "You had the SURPRISE test that you have every single Friday, and guess what, you were PERFECTLY surprised!!! "
     "Then the teacher picked YOU for questioning (of course he did). What do you do?";
 
+// One block per scene, laid out by hand.
+// clang-format off
 inline constexpr Scene HISTORY_LESSON[] = {
     {.number = 25,
      .text = SURPRISE_TEST,
@@ -47,5 +49,6 @@ inline constexpr Scene HISTORY_LESSON[] = {
      .text = "The bell rang for a break!",
      .options = {{{"Aha!", 35}, {"", 34}, {"", 34}}}},
 };
+// clang-format on
 
 }  // namespace grimstep::story

@@ -38,13 +38,20 @@ inline constexpr FixedText OLD_COMPUTER_STAND_AND_KEYBOARD{R"art(    |__________
   ==============================================)art"};
 
 /// The computer as you find it: twelve lines, switched off.
-inline constexpr auto OLD_COMPUTER_OFF = concatenate(OLD_COMPUTER_MONITOR_TOP, FixedText{"\n"}, OLD_COMPUTER_SCREEN_OFF,
-                                                     FixedText{"\n"}, OLD_COMPUTER_STAND_AND_KEYBOARD);
+inline constexpr auto OLD_COMPUTER_OFF = concatenate(
+    OLD_COMPUTER_MONITOR_TOP,
+    FixedText{"\n"},
+    OLD_COMPUTER_SCREEN_OFF,
+    FixedText{"\n"},
+    OLD_COMPUTER_STAND_AND_KEYBOARD);
 
 /// The same computer, twelve lines, loading for the next nine years.
-inline constexpr auto OLD_COMPUTER_LOADING = concatenate(OLD_COMPUTER_MONITOR_TOP, FixedText{"\n"},
-                                                         OLD_COMPUTER_SCREEN_LOADING, FixedText{"\n"},
-                                                         OLD_COMPUTER_STAND_AND_KEYBOARD);
+inline constexpr auto OLD_COMPUTER_LOADING = concatenate(
+    OLD_COMPUTER_MONITOR_TOP,
+    FixedText{"\n"},
+    OLD_COMPUTER_SCREEN_LOADING,
+    FixedText{"\n"},
+    OLD_COMPUTER_STAND_AND_KEYBOARD);
 
 /// The falling-blocks game on the computer: an empty line, the well, its floor and a zigzag.
 inline constexpr std::string_view FALLING_BLOCKS_GAME = R"art(
@@ -60,6 +67,8 @@ inline constexpr std::string_view FALLING_BLOCKS_GAME = R"art(
              +================+
              \/\/\/\/\/\/\/\/\/)art";
 
+// One block per scene, laid out by hand.
+// clang-format off
 inline constexpr Scene SECOND_BREAK_AND_COMPUTER_CLASS[] = {
     {.number = 35,
      .text = "What do you wanna do during the break?",
@@ -130,5 +139,6 @@ inline constexpr Scene SECOND_BREAK_AND_COMPUTER_CLASS[] = {
      .text = "A break! Yeeeah!",
      .options = {{{"Great!", 51}, {"", 50}, {"", 50}}}},
 };
+// clang-format on
 
 }  // namespace grimstep::story

@@ -10,6 +10,8 @@ namespace grimstep::story {
 /// The narrator's jeer after you burst into tears; the same whichever way you tried not to cry.
 inline constexpr FixedText CRYBABY_REMARK{"CRYBABY! CRYBABY!!! (Just kidding. No, not really, hehehe.)"};
 
+// One block per scene, laid out by hand.
+// clang-format off
 inline constexpr Scene HALLWAY_AND_GYM[] = {
     {.number = 51,
      .text = "Walking across the hallway you BUMP into a girl you have NEVER seen at this school "
@@ -51,5 +53,6 @@ inline constexpr Scene HALLWAY_AND_GYM[] = {
      .text = "You managed to escape...",
      .options = {{{"Next...", 62}, {"", 61}, {"", 61}}}},
 };
+// clang-format on
 
 }  // namespace grimstep::story

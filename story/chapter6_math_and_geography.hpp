@@ -32,6 +32,8 @@ inline constexpr FixedText STARS_AND_STRIPES{R"art(|* * * * * * * * * OOOOOOOOOO
 |:::::::::::::::::::::::::::::::::::::::::::::::|
 |OOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOOO|)art"};
 
+// One block per scene, laid out by hand.
+// clang-format off
 inline constexpr Scene MATH_AND_GEOGRAPHY[] = {
     {.number = 62,
      .text = "Next up was MATH, and an old rule applied during it:\n"
@@ -89,5 +91,6 @@ inline constexpr Scene MATH_AND_GEOGRAPHY[] = {
      .options = {{{"I know that feeling...", 76}, {"", 75}, {"", 75}}},
      .effect = SceneEffect::AwardPoint},
 };
+// clang-format on
 
 }  // namespace grimstep::story

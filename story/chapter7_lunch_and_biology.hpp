@@ -24,6 +24,8 @@ inline constexpr FixedText NEW_COOK_DRAWING{R"art(      O O
        |
       / \)art"};
 
+// One block per scene, laid out by hand.
+// clang-format off
 inline constexpr Scene LUNCH_AND_BIOLOGY[] = {
     {.number = 76,
      .text = "Next you have LUNCH!!!",
@@ -87,5 +89,6 @@ inline constexpr Scene LUNCH_AND_BIOLOGY[] = {
              "We also looked at some squirrels (no jokes here, I promise).",
      .options = {{{"LOL", 92}, {"", 91}, {"", 91}}}},
 };
+// clang-format on
 
 }  // namespace grimstep::story

@@ -13,6 +13,8 @@ namespace grimstep::story {
 inline constexpr FixedText THREE_STRANGERS{R"art(    O      O      O
    /|\    /|\    /|\)art"};
 
+// One block per scene, laid out by hand.
+// clang-format off
 inline constexpr Scene WAY_HOME[] = {
     {.number = 92,
      .text = "The day is over and while leaving school you meet that girl from last time (why is she "
@@ -88,5 +90,6 @@ inline constexpr Scene WAY_HOME[] = {
              "forgot something! I never turned the water off after brushing my teeth this morning!!!",
      .options = {{{"Well?", 109}, {"", 108}, {"", 108}}}},
 };
+// clang-format on
 
 }  // namespace grimstep::story

@@ -7,6 +7,8 @@
 
 namespace grimstep::story {
 
+// One block per scene, laid out by hand.
+// clang-format off
 inline constexpr Scene ENDING_AND_HIDDEN_ROOM[] = {
     // The picture opens with an empty line, on purpose (the break right after the opening quote).
     {.number = 109,
@@ -51,5 +53,6 @@ inline constexpr Scene ENDING_AND_HIDDEN_ROOM[] = {
      .text = "As you look outside, you see the world spinning.",
      .options = {{{"Go back.", 113}, {"", 115}, {"", 115}}}},
 };
+// clang-format on
 
 }  // namespace grimstep::story

@@ -16,9 +16,16 @@
 namespace grimstep::story {
 namespace {
 
-constexpr auto SCENES = joinChapters(OPENING_AND_MORNING, ARRIVAL_AND_FIRST_BREAK, HISTORY_LESSON,
-                                     SECOND_BREAK_AND_COMPUTER_CLASS, HALLWAY_AND_GYM, MATH_AND_GEOGRAPHY,
-                                     LUNCH_AND_BIOLOGY, WAY_HOME, ENDING_AND_HIDDEN_ROOM);
+constexpr auto SCENES = joinChapters(
+    OPENING_AND_MORNING,
+    ARRIVAL_AND_FIRST_BREAK,
+    HISTORY_LESSON,
+    SECOND_BREAK_AND_COMPUTER_CLASS,
+    HALLWAY_AND_GYM,
+    MATH_AND_GEOGRAPHY,
+    LUNCH_AND_BIOLOGY,
+    WAY_HOME,
+    ENDING_AND_HIDDEN_ROOM);
 
 /// The scenes worth a point: the history quiz, the math guess, the geography quiz, eating the
 /// moving food and the girl's divorce.
@@ -27,8 +34,8 @@ constexpr std::int32_t POINT_SCENES[] = {33, 64, 75, 89, 97};
 constexpr TableRules RULES = {
     .sceneCount = 115,
     .pointScenes = POINT_SCENES,
-    .scoreScene = 112,                       // the credits
-    .quitOption = {.scene = 3, .option = 3},   // the title screen's "Ew! End it!"
+    .scoreScene = 112,                           // the credits
+    .quitOption = {.scene = 3, .option = 3},     // the title screen's "Ew! End it!"
     .finalOption = {.scene = 109, .option = 3},  // the end screen's "End it!"
 };
 

@@ -14,9 +14,7 @@ namespace {
 
 // 1 start -> 2 point -> 3 credits.
 constexpr Scene FIXTURE[] = {
-    {.number = 1,
-     .text = "Start %s 100% %d\n",
-     .options = {{{"Go", 2}, {"", 1}, {"Quit", END_QUIT}}}},
+    {.number = 1, .text = "Start %s 100% %d\n", .options = {{{"Go", 2}, {"", 1}, {"Quit", END_QUIT}}}},
     {.number = 2,
      .text = "Point!",
      .options = {{{"Credits", 3}, {"", 2}, {"Restart", 1}}},
@@ -27,9 +25,11 @@ constexpr Scene FIXTURE[] = {
      .effect = SceneEffect::ShowScore},
 };
 constexpr std::int32_t POINT_SCENES[] = {2};
-static_assert(checkTable(FIXTURE, {.sceneCount = 3, .pointScenes = POINT_SCENES, .scoreScene = 3,
-                                   .quitOption = {1, 3}, .finalOption = {3, 3}})
-                  .ok());
+static_assert(
+    checkTable(
+        FIXTURE,
+        {.sceneCount = 3, .pointScenes = POINT_SCENES, .scoreScene = 3, .quitOption = {1, 3}, .finalOption = {3, 3}})
+        .ok());
 constexpr SceneTable TABLE{FIXTURE};
 
 std::string screen(std::int32_t number, std::int32_t score = 0) {
@@ -56,7 +56,8 @@ TEST_P(Loop, PrintsExactlyThis) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    GameSession, Loop,
+    GameSession,
+    Loop,
     ::testing::Values(
         // End of input is a quit: the farewell and the keypress.
         LoopCase{"end_of_input", "", screen(1) + FAREWELL},
@@ -75,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         LoopCase{"letters_then_a_choice", "go!\n1\n", screen(1) + COMPLAINT + screen(1) + screen(2) + FAREWELL},
         LoopCase{"end_value_on_a_later_scene", "1 1 3\n", screen(1) + screen(2) + screen(3, 1) + FAREWELL},
         // Scene 3's blank option leads elsewhere: to scene 2.
-        LoopCase{"blank_option_follows_its_target", "1 1 2\n", screen(1) + screen(2) + screen(3, 1) + screen(2) + FAREWELL},
+        LoopCase{
+            "blank_option_follows_its_target", "1 1 2\n", screen(1) + screen(2) + screen(3, 1) + screen(2) + FAREWELL},
         // The blank option of scene 1 shows scene 1 again.
         LoopCase{"blank_option_to_itself", "2\n", screen(1) + screen(1) + FAREWELL}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -104,23 +106,29 @@ TEST_P(Score, CountsEachScoringSceneOncePerPlayThrough) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    GameSession, Score,
-    ::testing::Values(ScoreCase{"straight", "1 1", 1},
-                      ScoreCase{"blank_option_reshows_the_point", "1 2 2 2 1", 1},
-                      ScoreCase{"invalid_replies_reshow_the_point", "1 0 9 x\n-4 1", 1},
-                      ScoreCase{"back_from_the_credits", "1 1 2 1", 1},
-                      ScoreCase{"a_new_play_through_counts_from_nothing", "1 3 1 1", 1},
-                      ScoreCase{"the_start_screen_resets", "1 3 2 2 1 1", 1}),
+    GameSession,
+    Score,
+    ::testing::Values(
+        ScoreCase{"straight", "1 1", 1},
+        ScoreCase{"blank_option_reshows_the_point", "1 2 2 2 1", 1},
+        ScoreCase{"invalid_replies_reshow_the_point", "1 0 9 x\n-4 1", 1},
+        ScoreCase{"back_from_the_credits", "1 1 2 1", 1},
+        ScoreCase{"a_new_play_through_counts_from_nothing", "1 3 1 1", 1},
+        ScoreCase{"the_start_screen_resets", "1 3 2 2 1 1", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GameSession, CreditsShowZeroWithoutAPoint) {
     static constexpr Scene scenes[] = {
         {.number = 1, .text = "Go", .options = {{{"Credits", 2}, {"", 1}, {"", 1}}}},
-        {.number = 2, .text = "You got %d!", .options = {{{"Bye", END_QUIT}, {"", 2}, {"", 2}}}, .effect = SceneEffect::ShowScore},
+        {.number = 2,
+         .text = "You got %d!",
+         .options = {{{"Bye", END_QUIT}, {"", 2}, {"", 2}}},
+         .effect = SceneEffect::ShowScore},
     };
-    static_assert(checkTable(scenes, {.sceneCount = 2, .pointScenes = {}, .scoreScene = 2, .quitOption = {2, 1},
-                                      .finalOption = {}})
-                      .ok());
+    static_assert(
+        checkTable(
+            scenes, {.sceneCount = 2, .pointScenes = {}, .scoreScene = 2, .quitOption = {2, 1}, .finalOption = {}})
+            .ok());
     const auto play = testing::playTable(SceneTable{scenes}, "1");
     EXPECT_TRUE(play.output.ends_with("You got 0!\n1. Bye\n2. \n3. \n" + FAREWELL));
 }
@@ -138,8 +146,8 @@ TEST(GameSession, EndsWhenOutputCannotBeWritten) {
     console.failWrites();
     GameSession session{TABLE, console};
     EXPECT_EQ(session.run(), GameSession::OUTPUT_FAILED);
-    EXPECT_EQ(console.writes(), 1);   // no second try, no busy loop
-    EXPECT_EQ(console.reads(), 0);    // nobody can see the screen, so no reply is awaited
+    EXPECT_EQ(console.writes(), 1);  // no second try, no busy loop
+    EXPECT_EQ(console.reads(), 0);   // nobody can see the screen, so no reply is awaited
     EXPECT_EQ(console.keyWaits(), 0);
 }
 

@@ -34,7 +34,8 @@ TEST_P(ReadingReplies, TakesNumbersAsPercentDDoes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ReplyReader, ReadingReplies,
+    ReplyReader,
+    ReadingReplies,
     ::testing::Values(
         ReadCase{"nothing", "", {}},
         ReadCase{"only_white_space", " \n\t\n\r\n", {}},

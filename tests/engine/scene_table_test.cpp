@@ -22,8 +22,14 @@ TEST(SceneTable, FindsEveryScenesByItsNumber) {
 TEST(SceneTable, FindsNothingOutsideTheStory) {
     const SceneTable& table = story::storyTable();
     const auto pastLast = static_cast<std::int32_t>(table.scenes().size()) + 1;
-    for (const std::int32_t number : {0, -1, pastLast, END_QUIT, END_FINAL, std::numeric_limits<std::int32_t>::max(),
-                                      std::numeric_limits<std::int32_t>::min()}) {
+    for (const std::int32_t number :
+         {0,
+          -1,
+          pastLast,
+          END_QUIT,
+          END_FINAL,
+          std::numeric_limits<std::int32_t>::max(),
+          std::numeric_limits<std::int32_t>::min()}) {
         EXPECT_EQ(table.find(number), nullptr) << number;
     }
 }

@@ -15,15 +15,19 @@ const std::string TOO_LONG_TEXT(MAX_TEXT_LENGTH + 1, 'x');
 const std::string LONGEST_LABEL(MAX_LABEL_LENGTH, 'x');
 const std::string TOO_LONG_LABEL(MAX_LABEL_LENGTH + 1, 'x');
 
-Scene scene(std::int32_t number, std::string_view text, std::array<SceneOption, 3> options,
-            SceneEffect effect = SceneEffect::None) {
+Scene scene(
+    std::int32_t number,
+    std::string_view text,
+    std::array<SceneOption, 3> options,
+    SceneEffect effect = SceneEffect::None) {
     return {.number = number, .text = text, .options = options, .effect = effect};
 }
 
 /// A sound two-scene story: 1 -> 2 -> back to 1 or the end.
 std::vector<Scene> soundStory() {
-    return {scene(1, "one", {{{"Next", 2}, {"", 1}, {"", 1}}}),
-            scene(2, "two", {{{"Back", 1}, {"Quit", END_QUIT}, {"End", END_FINAL}}})};
+    return {
+        scene(1, "one", {{{"Next", 2}, {"", 1}, {"", 1}}}),
+        scene(2, "two", {{{"Back", 1}, {"Quit", END_QUIT}, {"End", END_FINAL}}})};
 }
 
 /// What the two-scene story declares: no points, no score scene, both ways out on scene 2.
@@ -32,8 +36,8 @@ constexpr TableRules TWO_SCENES = {
 
 /// The same story with a point on scene 1 and the score shown on scene 2.
 constexpr std::int32_t POINT_ON_ONE[] = {1};
-constexpr TableRules SCORING = {.sceneCount = 2, .pointScenes = POINT_ON_ONE, .scoreScene = 2,
-                                .quitOption = {2, 2}, .finalOption = {2, 3}};
+constexpr TableRules SCORING = {
+    .sceneCount = 2, .pointScenes = POINT_ON_ONE, .scoreScene = 2, .quitOption = {2, 2}, .finalOption = {2, 3}};
 
 /// The two-scene story's rules for a third scene added to it.
 constexpr TableRules THREE_SCENES = {
@@ -77,22 +81,50 @@ std::vector<BrokenCase> brokenCases() {
         {"target_zero", with(1, scene(2, "two", {{{"Back", 0}, {"", 2}, {"", 2}}})), {UnknownTarget, 2}},
         {"target_negative", with(1, scene(2, "two", {{{"Back", -1}, {"", 2}, {"", 2}}})), {UnknownTarget, 2}},
         {"target_past_the_last_scene", with(0, scene(1, "one", {{{"Next", 3}, {"", 2}, {"", 1}}})), {UnknownTarget, 1}},
-        {"end_value_unknown", with(1, scene(2, "two", {{{"Back", 201}, {"Quit", END_QUIT}, {"End", END_FINAL}}})), {UnknownTarget, 2}},
-        {"quit_on_another_option", with(0, scene(1, "one", {{{"Next", 2}, {"Quit", END_QUIT}, {"", 1}}})), {MisplacedEndValue, 1}},
-        {"final_on_another_option", with(0, scene(1, "one", {{{"Next", 2}, {"", 1}, {"End", END_FINAL}}})), {MisplacedEndValue, 1}},
-        {"quit_option_leads_to_a_scene", with(1, scene(2, "two", {{{"Back", 1}, {"Quit", 1}, {"End", END_FINAL}}})), {MisplacedEndValue, 2}},
-        {"end_values_swapped", with(1, scene(2, "two", {{{"Back", 1}, {"Quit", END_FINAL}, {"End", END_QUIT}}})), {MisplacedEndValue, 2}},
+        {"end_value_unknown",
+         with(1, scene(2, "two", {{{"Back", 201}, {"Quit", END_QUIT}, {"End", END_FINAL}}})),
+         {UnknownTarget, 2}},
+        {"quit_on_another_option",
+         with(0, scene(1, "one", {{{"Next", 2}, {"Quit", END_QUIT}, {"", 1}}})),
+         {MisplacedEndValue, 1}},
+        {"final_on_another_option",
+         with(0, scene(1, "one", {{{"Next", 2}, {"", 1}, {"End", END_FINAL}}})),
+         {MisplacedEndValue, 1}},
+        {"quit_option_leads_to_a_scene",
+         with(1, scene(2, "two", {{{"Back", 1}, {"Quit", 1}, {"End", END_FINAL}}})),
+         {MisplacedEndValue, 2}},
+        {"end_values_swapped",
+         with(1, scene(2, "two", {{{"Back", 1}, {"Quit", END_FINAL}, {"End", END_QUIT}}})),
+         {MisplacedEndValue, 2}},
         {"undeclared_point", with(1, scene(2, "two", two.options, SceneEffect::AwardPoint)), {WrongEffect, 2}},
         {"undeclared_score", with(1, scene(2, "two %d", two.options, SceneEffect::ShowScore)), {WrongEffect, 2}},
         {"declared_point_missing", soundStory(), {WrongEffect, 1}, SCORING},
-        {"score_without_placeholder", {scene(1, "one", one.options, SceneEffect::AwardPoint), scene(2, "score", two.options, SceneEffect::ShowScore)}, {PercentSign, 2}, SCORING},
-        {"score_placeholder_twice", {scene(1, "one", one.options, SceneEffect::AwardPoint), scene(2, "%d and %d", two.options, SceneEffect::ShowScore)}, {PercentSign, 2}, SCORING},
-        {"score_with_stray_percent", {scene(1, "one", one.options, SceneEffect::AwardPoint), scene(2, "%d of 100%", two.options, SceneEffect::ShowScore)}, {PercentSign, 2}, SCORING},
+        {"score_without_placeholder",
+         {scene(1, "one", one.options, SceneEffect::AwardPoint),
+          scene(2, "score", two.options, SceneEffect::ShowScore)},
+         {PercentSign, 2},
+         SCORING},
+        {"score_placeholder_twice",
+         {scene(1, "one", one.options, SceneEffect::AwardPoint),
+          scene(2, "%d and %d", two.options, SceneEffect::ShowScore)},
+         {PercentSign, 2},
+         SCORING},
+        {"score_with_stray_percent",
+         {scene(1, "one", one.options, SceneEffect::AwardPoint),
+          scene(2, "%d of 100%", two.options, SceneEffect::ShowScore)},
+         {PercentSign, 2},
+         SCORING},
         {"percent_in_label", with(1, scene(2, "two", {{{"50%", 1}, {"", 2}, {"", 2}}})), {PercentSign, 2}},
-        {"unreachable", {one, two, scene(3, "three", {{{"Back", 1}, {"", 3}, {"", 3}}})}, {UnreachableScene, 3},
+        {"unreachable",
+         {one, two, scene(3, "three", {{{"Back", 1}, {"", 3}, {"", 3}}})},
+         {UnreachableScene, 3},
          THREE_SCENES},
-        {"trap", {scene(1, "one", {{{"Next", 2}, {"Trap", 3}, {"", 1}}}), two, scene(3, "three", {{{"Stay", 3}, {"", 3}, {"", 3}}})},
-         {NoWayOut, 3}, THREE_SCENES},
+        {"trap",
+         {scene(1, "one", {{{"Next", 2}, {"Trap", 3}, {"", 1}}}),
+          two,
+          scene(3, "three", {{{"Stay", 3}, {"", 3}, {"", 3}}})},
+         {NoWayOut, 3},
+         THREE_SCENES},
     };
 }
 
@@ -102,8 +134,9 @@ TEST_P(BrokenTable, IsCaughtAndNamesTheScene) {
     EXPECT_EQ(checkTable(GetParam().scenes, GetParam().rules), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(TableCheck, BrokenTable, ::testing::ValuesIn(brokenCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(TableCheck, BrokenTable, ::testing::ValuesIn(brokenCases()), [](const auto& info) {
+    return std::string(info.param.name);
+});
 
 TEST(TableCheck, AcceptsWhatTheStoryMayHold) {
     auto story = soundStory();

@@ -37,41 +37,54 @@ int millisecondsLeft(Clock::time_point deadline) {
     _exit(127);
 }
 
-}  // namespace
-
-bool Finished::exitedWith(int code) const { return WIFEXITED(waitStatus) && WEXITSTATUS(waitStatus) == code; }
-
-Finished runThroughPipes(const std::vector<std::string>& arguments, std::string_view input,
-                         std::chrono::milliseconds limit) {
-    int toChild[2];
-    int fromChild[2];
-    if (pipe(toChild) != 0 || pipe(fromChild) != 0) {
-        ADD_FAILURE() << "no pipes";
-        return {};
+/// Starts the program with standard input and output on new pipes, and leaves this side the
+/// write end of the one and the read end of the other. The child's number, or -1.
+pid_t startThroughPipes(const std::vector<std::string>& arguments, int& toChild, int& fromChild) {
+    int in[2];
+    int out[2];
+    if (pipe(in) != 0 || pipe(out) != 0) {
+        return -1;
     }
     const pid_t child = fork();
     if (child == 0) {
-        dup2(toChild[0], STDIN_FILENO);
-        dup2(fromChild[1], STDOUT_FILENO);
-        for (const int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) {
+        dup2(in[0], STDIN_FILENO);
+        dup2(out[1], STDOUT_FILENO);
+        for (const int fd : {in[0], in[1], out[0], out[1]}) {
             close(fd);
         }
         execProgram(arguments);
     }
-    close(toChild[0]);
-    close(fromChild[1]);
+    close(in[0]);
+    close(out[1]);
+    toChild = in[1];
+    fromChild = out[0];
+    return child;
+}
+
+}  // namespace
+
+bool Finished::exitedWith(int code) const { return WIFEXITED(waitStatus) && WEXITSTATUS(waitStatus) == code; }
+
+Finished runThroughPipes(
+    const std::vector<std::string>& arguments, std::string_view input, std::chrono::milliseconds limit) {
+    int writeEnd = -1;
+    int readEnd = -1;
+    const pid_t child = startThroughPipes(arguments, writeEnd, readEnd);
+    if (child < 0) {
+        ADD_FAILURE() << "no pipes";
+        return {};
+    }
     signal(SIGPIPE, SIG_IGN);  // the child may end before it has read everything
 
     Finished finished;
     const auto deadline = Clock::now() + limit;
-    int writeEnd = toChild[1];
     if (input.empty()) {
         close(writeEnd);
         writeEnd = -1;
     }
     // Writes and reads at once, so neither side can block the other on a full pipe.
     for (;;) {
-        std::array<pollfd, 2> fds{{{fromChild[0], POLLIN, 0}, {writeEnd, POLLOUT, 0}}};
+        std::array<pollfd, 2> fds{{{readEnd, POLLIN, 0}, {writeEnd, POLLOUT, 0}}};
         if (poll(fds.data(), writeEnd >= 0 ? 2 : 1, millisecondsLeft(deadline)) <= 0) {
             ADD_FAILURE() << "the program did not finish in time; output so far:\n" << escaped(finished.output);
             kill(child, SIGKILL);
@@ -89,7 +102,7 @@ Finished runThroughPipes(const std::vector<std::string>& arguments, std::string_
         }
         if (fds[0].revents != 0) {
             std::array<char, 65536> buffer;
-            const ssize_t count = read(fromChild[0], buffer.data(), buffer.size());
+            const ssize_t count = read(readEnd, buffer.data(), buffer.size());
             if (count <= 0) {
                 break;
             }
@@ -99,7 +112,7 @@ Finished runThroughPipes(const std::vector<std::string>& arguments, std::string_
     if (writeEnd >= 0) {
         close(writeEnd);
     }
-    close(fromChild[0]);
+    close(readEnd);
     waitpid(child, &finished.waitStatus, 0);
     return finished;
 }
@@ -218,10 +231,18 @@ std::string escaped(std::string_view text) {
     std::string out;
     for (const char c : text) {
         switch (c) {
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            case '\r': out += "\\r"; break;
-            case '\\': out += "\\\\"; break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
             default:
                 if (c >= ' ' && c <= '~') {
                     out += c;

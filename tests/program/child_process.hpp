@@ -26,8 +26,8 @@ struct Finished {
 
 /// Runs the program with these arguments, standard input a pipe holding `input` (closed after
 /// it), standard output a pipe. Kills it and fails the test if it takes longer than `limit`.
-Finished runThroughPipes(const std::vector<std::string>& arguments, std::string_view input,
-                         std::chrono::milliseconds limit = 10s);
+Finished runThroughPipes(
+    const std::vector<std::string>& arguments, std::string_view input, std::chrono::milliseconds limit = 10s);
 
 /// The program on the slave side of a pseudo-terminal, driven from the master side.
 class TerminalSession {

@@ -1,15 +1,18 @@
 // The built game through pipes, as a script or another program would drive it.
 #include "engine/game_session.hpp"
-#include "tests/program/child_process.hpp"
 #include "story/story.hpp"
+#include "tests/program/child_process.hpp"
 #include "tests/support/story_play.hpp"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
 #include <fcntl.h>
+#include <ostream>
 #include <poll.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace grimstep::testing {
@@ -73,35 +76,113 @@ TEST(ThroughPipes, EachScreenIsOutBeforeTheGameWaits) {
     waitpid(child, &status, 0);
 }
 
-TEST(ThroughPipes, EndsWhenOutputCannotBeWritten) {
-    for (const bool readerGone : {false, true}) {
-        int fromChild[2];
-        ASSERT_EQ(pipe(fromChild), 0);
-        const pid_t child = fork();
-        if (child == 0) {
-            // Replies enough for an endless game, if it would not stop.
-            const int input = open("/dev/zero", O_RDONLY);
-            dup2(input, STDIN_FILENO);
-            if (readerGone) {
-                dup2(fromChild[1], STDOUT_FILENO);
-            } else {
-                close(STDOUT_FILENO);
-            }
-            close(fromChild[0]);
-            close(fromChild[1]);
-            execl(PROGRAM, PROGRAM, nullptr);
-            _exit(127);
+/// A way standard output cannot be written, and how the game must end then.
+struct UnwritableOutput {
+    const char* name;
+    bool readerGone;          ///< a pipe whose reader went away, else standard output closed
+    bool pipeSignalIgnored;   ///< SIGPIPE ignored, as a parent may hand it down
+    bool killedByPipeSignal;  ///< else the game exits with GameSession::OUTPUT_FAILED
+};
+
+void PrintTo(const UnwritableOutput& output, std::ostream* out) { *out << output.name; }
+
+class EndsWhenOutputCannotBeWritten : public ::testing::TestWithParam<UnwritableOutput> {};
+
+TEST_P(EndsWhenOutputCannotBeWritten, AtOnce) {
+    const UnwritableOutput& output = GetParam();
+    int fromChild[2];
+    ASSERT_EQ(pipe(fromChild), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        // Replies enough for an endless game, if it would not stop.
+        const int input = open("/dev/zero", O_RDONLY);
+        dup2(input, STDIN_FILENO);
+        if (output.readerGone) {
+            dup2(fromChild[1], STDOUT_FILENO);
+        } else {
+            close(STDOUT_FILENO);
         }
         close(fromChild[0]);
         close(fromChild[1]);
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        if (readerGone) {
-            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
-        } else {
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == GameSession::OUTPUT_FAILED) << status;
-        }
+        signal(SIGPIPE, output.pipeSignalIgnored ? SIG_IGN : SIG_DFL);  // both survive exec
+        alarm(10);  // a game that went on trying would die of SIGALRM
+        execl(PROGRAM, PROGRAM, nullptr);
+        _exit(127);
     }
+    close(fromChild[0]);
+    close(fromChild[1]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    if (output.killedByPipeSignal) {
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
+    } else {
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == GameSession::OUTPUT_FAILED) << status;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ThroughPipes,
+    EndsWhenOutputCannotBeWritten,
+    ::testing::Values(
+        UnwritableOutput{"closed", false, false, false},
+        UnwritableOutput{"reader_gone", true, false, true},
+        UnwritableOutput{"reader_gone_signal_ignored", true, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Descriptors handed down non-blocking: an empty input or a full output means wait, never the end.
+TEST(ThroughPipes, WaitsOnNonBlockingPipes) {
+    int toChild[2];
+    int fromChild[2];
+    ASSERT_EQ(pipe(toChild), 0);
+    ASSERT_EQ(pipe(fromChild), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(toChild[0], STDIN_FILENO);
+        dup2(fromChild[1], STDOUT_FILENO);
+        for (const int unused : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) {
+            close(unused);
+        }
+        // Each end of a pipe is an open file of its own: this side's ends stay blocking.
+        fcntl(STDIN_FILENO, F_SETFL, fcntl(STDIN_FILENO, F_GETFL) | O_NONBLOCK);
+        fcntl(STDOUT_FILENO, F_SETFL, fcntl(STDOUT_FILENO, F_GETFL) | O_NONBLOCK);
+        execl(PROGRAM, PROGRAM, nullptr);
+        _exit(127);
+    }
+    close(toChild[0]);
+    close(fromChild[1]);
+    signal(SIGPIPE, SIG_IGN);  // a game that ended too soon shows in what it printed, below
+    // First nothing to read; then more screens than the output pipe holds, unread for a while.
+    std::string blankOptions;
+    for (int i = 0; i < 1000; ++i) {
+        blankOptions += "2\n";
+    }
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(write(toChild[1], blankOptions.data(), blankOptions.size()), static_cast<ssize_t>(blankOptions.size()));
+    std::this_thread::sleep_for(200ms);
+    const std::string quit = "1 1 3\n";
+    EXPECT_EQ(write(toChild[1], quit.data(), quit.size()), static_cast<ssize_t>(quit.size()));
+    close(toChild[1]);
+
+    std::string output;
+    pollfd fd{fromChild[0], POLLIN, 0};
+    while (poll(&fd, 1, 10'000) > 0) {
+        std::array<char, 65536> buffer;
+        const ssize_t count = read(fromChild[0], buffer.data(), buffer.size());
+        if (count <= 0) {
+            break;
+        }
+        output.append(buffer.data(), static_cast<std::size_t>(count));
+    }
+    close(fromChild[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    std::vector<std::int32_t> expected(1001, 1);
+    expected.insert(expected.end(), {2, 3});
+    const auto reading = readOutput(story::storyTable(), output);
+    ASSERT_TRUE(reading.has_value()) << output.size() << " bytes that are no whole screens";
+    EXPECT_EQ(reading->shown, expected);
+    EXPECT_TRUE(reading->farewell);
 }
 
 }  // namespace

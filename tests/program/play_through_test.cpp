@@ -12,19 +12,18 @@ namespace grimstep::testing {
 namespace {
 
 // The best route, chapter by chapter; the comments name the points.
-const std::string TO_SCHOOL = "1 1 1 1 1 2 ";                  // opening, straight to the bathroom and out
-const std::string TO_HISTORY = "1 1 3 1 1 ";                   // classroom, posters, the bell
-const std::string HISTORY = "3 3 2 3 1 1 ";                    // keep cool, 1812? (point 1), the bell
-const std::string COMPUTER_CLASS = "1 1 1 1 1 1 1 2 1 1 ";     // talk, bell, computer, games, break
-const std::string HALLWAY_AND_GYM = "2 1 1 1 1 1 1 1 ";        // skip the girl, gym, escape
-const std::string MATH_AND_GEOGRAPHY = "1 1 1 1 1 1 1 1 1 1 2 1 ";  // guess (point 2), then there! (point 3)
+const std::string TO_SCHOOL = "1 1 1 1 1 2 ";                        // opening, straight to the bathroom and out
+const std::string TO_HISTORY = "1 1 3 1 1 ";                         // classroom, posters, the bell
+const std::string HISTORY = "3 3 2 3 1 1 ";                          // keep cool, 1812? (point 1), the bell
+const std::string COMPUTER_CLASS = "1 1 1 1 1 1 1 2 1 1 ";           // talk, bell, computer, games, break
+const std::string HALLWAY_AND_GYM = "2 1 1 1 1 1 1 1 ";              // skip the girl, gym, escape
+const std::string MATH_AND_GEOGRAPHY = "1 1 1 1 1 1 1 1 1 1 2 1 ";   // guess (point 2), then there! (point 3)
 const std::string LUNCH_AND_BIOLOGY = "1 1 1 1 1 1 1 1 1 3 1 1 1 ";  // eat it (point 4)
-const std::string WAY_HOME = "1 2 2 1 1 1 1 2 1 1 ";           // the boyfriend (point 5), the bar, home
-const std::string TO_THE_END_SCREEN =
-    TO_SCHOOL + TO_HISTORY + HISTORY + COMPUTER_CLASS + HALLWAY_AND_GYM + MATH_AND_GEOGRAPHY + LUNCH_AND_BIOLOGY +
-    WAY_HOME;
-const std::string CREDITS_FROM_THE_END_SCREEN = "1 2 ";       // the end menu, the credits
-const std::string END_FROM_THE_CREDITS = "1 3 3\n";           // back to the menu, the end screen, "End it!"
+const std::string WAY_HOME = "1 2 2 1 1 1 1 2 1 1 ";                 // the boyfriend (point 5), the bar, home
+const std::string TO_THE_END_SCREEN = TO_SCHOOL + TO_HISTORY + HISTORY + COMPUTER_CLASS + HALLWAY_AND_GYM +
+                                      MATH_AND_GEOGRAPHY + LUNCH_AND_BIOLOGY + WAY_HOME;
+const std::string CREDITS_FROM_THE_END_SCREEN = "1 2 ";  // the end menu, the credits
+const std::string END_FROM_THE_CREDITS = "1 3 3\n";      // back to the menu, the end screen, "End it!"
 
 // Straight from the start to the fifth set of options and the hidden room, then its desk.
 const std::string HIDDEN_ROUTE = "1 1 1 1 1 2 1 1 3 1 1 3 3 3 3 1 3 ";
@@ -59,8 +58,8 @@ TEST(PlayThrough, AScoringSceneShownAgainCountsOnce) {
     // past 32 bits, or a line of letters).
     const std::string replies = TO_SCHOOL + TO_HISTORY + "3 3 2 3 2 3 0 4\nnope\n1 1 " + COMPUTER_CLASS +
                                 HALLWAY_AND_GYM + "1 2 3 9\n" + "1 1 1 1 1 1 1 1 1 2 3 2 -1\n" +
-                                "1 1 1 1 1 1 1 1 1 1 3 2 2 x\n" + "1 1 1 1 2 2 3 2 99999999999\n" +
-                                "1 1 1 1 2 1 1 " + CREDITS_FROM_THE_END_SCREEN + END_FROM_THE_CREDITS;
+                                "1 1 1 1 1 1 1 1 1 1 3 2 2 x\n" + "1 1 1 1 2 2 3 2 99999999999\n" + "1 1 1 1 2 1 1 " +
+                                CREDITS_FROM_THE_END_SCREEN + END_FROM_THE_CREDITS;
     const auto finished = playToTheEnd(replies);
     EXPECT_NE(finished.output.find(scoreLine(5)), std::string::npos);
     EXPECT_EQ(readOutput(story::storyTable(), finished.output)->complaints, 7);

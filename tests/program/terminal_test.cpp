@@ -9,9 +9,7 @@
 namespace grimstep::testing {
 namespace {
 
-bool lineModeAndEchoOn(const termios& modes) {
-    return (modes.c_lflag & ICANON) != 0 && (modes.c_lflag & ECHO) != 0;
-}
+bool lineModeAndEchoOn(const termios& modes) { return (modes.c_lflag & ICANON) != 0 && (modes.c_lflag & ECHO) != 0; }
 
 /// Plays to the title screen, quits there with "3 5", and waits for the farewell.
 void quitFromTheTitleScreen(TerminalSession& game) {
@@ -52,8 +50,10 @@ TEST_P(EndedBySignal, LeavesTheTerminalAsItWas) {
     EXPECT_TRUE(lineModeAndEchoOn(game.modes()));
 }
 
-INSTANTIATE_TEST_SUITE_P(UnderATerminal, EndedBySignal, ::testing::Values(SIGINT, SIGTERM, SIGHUP),
-                         [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
+INSTANTIATE_TEST_SUITE_P(
+    UnderATerminal, EndedBySignal, ::testing::Values(SIGINT, SIGTERM, SIGHUP), [](const auto& info) {
+        return std::string(sigabbrev_np(info.param));
+    });
 
 }  // namespace
 }  // namespace grimstep::testing

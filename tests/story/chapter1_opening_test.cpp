@@ -1,5 +1,8 @@
 // The opening and the morning at home: the title screen and who made it, the window, the desk
 // with its three ways to school, the sketch with its percent sign, and the mirror.
+#include "story/chapter1_opening.hpp"
+#include "tests/support/story_play.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,9 +11,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "story/chapter1_opening.hpp"
-#include "tests/support/story_play.hpp"
 
 namespace grimstep::testing {
 namespace {
@@ -35,7 +35,8 @@ class OpeningAndMorningWalk : public ::testing::TestWithParam<Walk> {};
 TEST_P(OpeningAndMorningWalk, ShowsTheExpectedScenes) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
-    OpeningAndMorning, OpeningAndMorningWalk,
+    OpeningAndMorning,
+    OpeningAndMorningWalk,
     ::testing::Values(
         // The opening: blank options stay put, then on to the title screen.
         Walk{1, "2 3 1", {1, 1, 2}},
@@ -94,7 +95,7 @@ struct Layout {
     std::int32_t scene;
     std::size_t lines;
     std::size_t leadingEmpty;
-    std::size_t rows;      // drawn lines, a caption included
+    std::size_t rows;  // drawn lines, a caption included
     bool endsWithBreak;
 };
 
@@ -117,12 +118,15 @@ TEST_P(OpeningPicture, HasItsHeightAndFitsTheTerminal) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(OpeningAndMorning, OpeningPicture,
-                         ::testing::Values(Layout{3, 6, 1, 5, false},     // banner and rule
-                                           Layout{7, 9, 4, 5, false},     // out of the window
-                                           Layout{9, 8, 1, 7, false},     // breakfast and "Yum yum!"
-                                           Layout{10, 30, 1, 15, false},  // sketch and its caption
-                                           Layout{13, 28, 1, 26, true}));  // the mirror
+INSTANTIATE_TEST_SUITE_P(
+    OpeningAndMorning,
+    OpeningPicture,
+    ::testing::Values(
+        Layout{3, 6, 1, 5, false},      // banner and rule
+        Layout{7, 9, 4, 5, false},      // out of the window
+        Layout{9, 8, 1, 7, false},      // breakfast and "Yum yum!"
+        Layout{10, 30, 1, 15, false},   // sketch and its caption
+        Layout{13, 28, 1, 26, true}));  // the mirror
 
 TEST(OpeningAndMorning, TitleSpellsTheGameWithItsOwnLettersOverTheRule) {
     const auto lines = linesOf(sceneNumbered(3).text);
@@ -169,9 +173,7 @@ TEST(OpeningAndMorning, NarrationIsOneLineAndMomsNoteIsQuoted) {
     EXPECT_NE(note.find("psychiatrist"), std::string_view::npos) << note;
 }
 
-TEST(OpeningAndMorning, BreakfastEndsWithItsCaption) {
-    EXPECT_TRUE(sceneNumbered(9).text.ends_with("\nYum yum!"));
-}
+TEST(OpeningAndMorning, BreakfastEndsWithItsCaption) { EXPECT_TRUE(sceneNumbered(9).text.ends_with("\nYum yum!")); }
 
 TEST(OpeningAndMorning, SketchPrintsItsOnePercentSignAsItIs) {
     const Scene& sketch = sceneNumbered(10);

@@ -1,5 +1,9 @@
 // Arrival at school and the first break: the two faces on arrival, the classroom (study, draw or the
 // posters), the bell for history, and the pictures' sizes.
+#include "story/chapter2_arrival.hpp"
+#include "story/grinning_face.hpp"
+#include "tests/support/story_play.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -7,10 +11,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "story/chapter2_arrival.hpp"
-#include "story/grinning_face.hpp"
-#include "tests/support/story_play.hpp"
 
 namespace grimstep::testing {
 namespace {
@@ -22,7 +22,8 @@ class ArrivalWalk : public ::testing::TestWithParam<Walk> {};
 TEST_P(ArrivalWalk, ShowsTheExpectedScenes) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
-    Arrival, ArrivalWalk,
+    Arrival,
+    ArrivalWalk,
     ::testing::Values(
         // The main line: in, the posters, leave, the bell, history.
         Walk{14, "1 1 3 1 1", {17, 20, 23, 24, 25}},
@@ -114,12 +115,9 @@ TEST_P(ArrivalTextHeight, HasItsNumberOfLinesAllFittingTheTerminal) {
 }
 
 // The faces and the drawing; scene 14 is one long line of narration that the terminal wraps.
-INSTANTIATE_TEST_SUITE_P(Arrival, ArrivalTextHeight,
-                         ::testing::Values(Height{15, 18}, Height{16, 9}, Height{19, 7}));
+INSTANTIATE_TEST_SUITE_P(Arrival, ArrivalTextHeight, ::testing::Values(Height{15, 18}, Height{16, 9}, Height{19, 7}));
 
-TEST(Arrival, TheNarrationOnArrivalIsOneLine) {
-    EXPECT_EQ(linesOf(sceneNumbered(14).text).size(), 1U);
-}
+TEST(Arrival, TheNarrationOnArrivalIsOneLine) { EXPECT_EQ(linesOf(sceneNumbered(14).text).size(), 1U); }
 
 TEST(Arrival, TheHornedFaceIsSixteenLinesBetweenAnEmptyLineAndTheCaption) {
     const auto lines = linesOf(sceneNumbered(15).text);

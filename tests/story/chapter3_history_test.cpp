@@ -1,5 +1,8 @@
 // The history lesson: the ring of five option sets, getting mad (and the F's jumps back), the secret
 // door to the hidden room, and the quiz with its one point.
+#include "story/chapter3_history.hpp"
+#include "tests/support/story_play.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,9 +11,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "story/chapter3_history.hpp"
-#include "tests/support/story_play.hpp"
 
 namespace grimstep::testing {
 namespace {
@@ -22,7 +22,8 @@ class HistoryWalk : public ::testing::TestWithParam<Walk> {};
 TEST_P(HistoryWalk, ShowsTheExpectedScenesAndPoints) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
-    History, HistoryWalk,
+    History,
+    HistoryWalk,
     ::testing::Values(
         // The main line through the point: keep your cool in the third set and know your war.
         Walk{25, "3 3 2 3 1 1", {26, 27, 31, 33, 34, 35}, 1},

@@ -1,5 +1,10 @@
 // The second break and the computer class: every way through, where the blank options lead, and
 // the pictures (the face on the trading card, the old computer off and loading, the game).
+#include "engine/game_session.hpp"
+#include "engine/scene.hpp"
+#include "story/grinning_face.hpp"
+#include "tests/support/story_play.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,11 +13,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "engine/game_session.hpp"
-#include "engine/scene.hpp"
-#include "story/grinning_face.hpp"
-#include "tests/support/story_play.hpp"
 
 namespace grimstep::testing {
 namespace {
@@ -93,8 +93,15 @@ TEST(Chapter4ComputerClass, TextsHaveTheirLineCounts) {
         std::int32_t scene;
         std::size_t lines;
     };
-    for (const Height& height : {Height{37, 5}, Height{38, 12}, Height{39, 1}, Height{43, 14}, Height{44, 1},
-                                 Height{45, 14}, Height{48, 12}, Height{49, 4}}) {
+    for (const Height& height :
+         {Height{37, 5},
+          Height{38, 12},
+          Height{39, 1},
+          Height{43, 14},
+          Height{44, 1},
+          Height{45, 14},
+          Height{48, 12},
+          Height{49, 4}}) {
         EXPECT_EQ(linesOf(sceneNumbered(height.scene).text).size(), height.lines) << "scene " << height.scene;
     }
     EXPECT_EQ(linesOf(sceneNumbered(43).text).back(), "\t\t\t");

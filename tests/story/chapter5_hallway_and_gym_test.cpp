@@ -1,5 +1,8 @@
 // The hallway and gym class: meeting Zubrinka (or walking past her), the bell, the ball in the
 // stomach and the two ways of crying, the teacher's laugh and the escape to math class.
+#include "story/chapter5_hallway_and_gym.hpp"
+#include "tests/support/story_play.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -8,9 +11,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "story/chapter5_hallway_and_gym.hpp"
-#include "tests/support/story_play.hpp"
 
 namespace grimstep::testing {
 namespace {
@@ -22,7 +22,8 @@ class HallwayAndGymWalk : public ::testing::TestWithParam<Walk> {};
 TEST_P(HallwayAndGymWalk, ShowsTheExpectedScenesWithoutScoring) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
-    HallwayAndGym, HallwayAndGymWalk,
+    HallwayAndGym,
+    HallwayAndGymWalk,
     ::testing::Values(
         // The main line: talk to her, try not to cry, on to math.
         Walk{51, "1 1 1 1 1 1 1 1 1 1", {52, 53, 54, 55, 56, 58, 59, 60, 61, 62}},

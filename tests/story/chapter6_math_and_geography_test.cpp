@@ -1,5 +1,7 @@
 // Math and geography: guessing the math test (the point), the bus that faces nowhere in
 // particular, the flag, and finding America on the map (only "Then there!" scores).
+#include "tests/support/story_play.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,8 +11,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "tests/support/story_play.hpp"
 
 namespace grimstep::testing {
 namespace {
@@ -22,7 +22,8 @@ class MathAndGeographyWalk : public ::testing::TestWithParam<Walk> {};
 TEST_P(MathAndGeographyWalk, ShowsTheExpectedScenesAndScore) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
-    MathAndGeography, MathAndGeographyWalk,
+    MathAndGeography,
+    MathAndGeographyWalk,
     ::testing::Values(
         // The main line: guess, and find America "there"; two points.
         Walk{62, "1 1 1 1 1 1 1 1 1 1 2 1", {64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 75, 76}, 2},
@@ -54,9 +55,18 @@ TEST(MathAndGeography, TextsHaveTheirLineCounts) {
         std::int32_t scene;
         std::size_t lines;
     };
-    for (const Count c : {Count{62, 2}, Count{63, 1}, Count{64, 1}, Count{65, 7}, Count{66, 1},
-                          Count{69, 2}, Count{70, 14}, Count{71, 1}, Count{72, 2}, Count{74, 2},
-                          Count{75, 2}}) {
+    for (const Count c :
+         {Count{62, 2},
+          Count{63, 1},
+          Count{64, 1},
+          Count{65, 7},
+          Count{66, 1},
+          Count{69, 2},
+          Count{70, 14},
+          Count{71, 1},
+          Count{72, 2},
+          Count{74, 2},
+          Count{75, 2}}) {
         EXPECT_EQ(linesOf(sceneNumbered(c.scene).text).size(), c.lines) << "scene " << c.scene;
     }
     EXPECT_TRUE(linesOf(sceneNumbered(69).text)[1].starts_with("("));
@@ -95,15 +105,32 @@ std::string mirrored(std::string_view drawing) {
     std::string turned(drawing.rbegin(), drawing.rend());
     for (char& c : turned) {
         switch (c) {
-            case '/': c = '\\'; break;
-            case '\\': c = '/'; break;
-            case '(': c = ')'; break;
-            case ')': c = '('; break;
-            case '[': c = ']'; break;
-            case ']': c = '['; break;
-            case '<': c = '>'; break;
-            case '>': c = '<'; break;
-            default: break;
+            case '/':
+                c = '\\';
+                break;
+            case '\\':
+                c = '/';
+                break;
+            case '(':
+                c = ')';
+                break;
+            case ')':
+                c = '(';
+                break;
+            case '[':
+                c = ']';
+                break;
+            case ']':
+                c = '[';
+                break;
+            case '<':
+                c = '>';
+                break;
+            case '>':
+                c = '<';
+                break;
+            default:
+                break;
         }
     }
     return turned;
@@ -122,8 +149,7 @@ TEST(MathAndGeography, BusLooksTheSameFromBothEnds) {
         const std::string_view drawing = drawn(line);
         ASSERT_FALSE(drawing.empty());
         EXPECT_EQ(mirrored(drawing), drawing) << "one end differs: " << line;
-        EXPECT_EQ(line.find_first_not_of(' ') + line.find_last_not_of(' '), middleTwice)
-            << "off the middle: " << line;
+        EXPECT_EQ(line.find_first_not_of(' ') + line.find_last_not_of(' '), middleTwice) << "off the middle: " << line;
     }
 }
 

@@ -1,5 +1,8 @@
 // Lunch and biology: the way to the lunch room, the cook's hat, the new cook, the moving food
 // (only eating it scores) and the forest trip that leads on to the end of the school day.
+#include "story/grinning_face.hpp"
+#include "tests/support/story_play.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -8,9 +11,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "story/grinning_face.hpp"
-#include "tests/support/story_play.hpp"
 
 namespace grimstep::testing {
 namespace {
@@ -22,7 +22,8 @@ class LunchAndBiologyWalk : public ::testing::TestWithParam<Walk> {};
 TEST_P(LunchAndBiologyWalk, ShowsTheExpectedScenesAndScore) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
-    LunchAndBiology, LunchAndBiologyWalk,
+    LunchAndBiology,
+    LunchAndBiologyWalk,
     ::testing::Values(
         // The main line: straight through, eating the food.
         Walk{76, "1 1 1 1 1 1 1 1 1 3 1 1 1", {77, 79, 80, 81, 82, 83, 84, 85, 86, 89, 90, 91, 92}, 1},
@@ -94,8 +95,22 @@ TEST(LunchAndBiology, OnlyTheKissScores) {
 
 TEST(LunchAndBiology, TextsHaveTheirLineCounts) {
     const std::vector<std::pair<std::int32_t, std::size_t>> counts = {
-        {76, 1}, {77, 1}, {78, 10}, {79, 2}, {80, 1}, {81, 1}, {82, 10}, {83, 1},
-        {84, 2}, {85, 1}, {86, 2},  {87, 1}, {88, 1}, {89, 2}, {90, 1}, {91, 2},
+        {76, 1},
+        {77, 1},
+        {78, 10},
+        {79, 2},
+        {80, 1},
+        {81, 1},
+        {82, 10},
+        {83, 1},
+        {84, 2},
+        {85, 1},
+        {86, 2},
+        {87, 1},
+        {88, 1},
+        {89, 2},
+        {90, 1},
+        {91, 2},
     };
     for (const auto& [number, count] : counts) {
         const std::string_view text = sceneNumbered(number).text;

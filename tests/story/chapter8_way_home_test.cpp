@@ -1,5 +1,8 @@
 // The way home: the last meeting at the school (and its point), both sides of the crossroads,
 // the flooded hallway, and the pictures of the signpost and the three strangers.
+#include "engine/scene.hpp"
+#include "tests/support/story_play.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,17 +12,12 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/scene.hpp"
-#include "tests/support/story_play.hpp"
-
 namespace grimstep::testing {
 namespace {
 
 using Scenes = std::vector<std::int32_t>;
 
-bool showed(const Play& p, std::int32_t scene) {
-    return std::ranges::find(p.shown, scene) != p.shown.end();
-}
+bool showed(const Play& p, std::int32_t scene) { return std::ranges::find(p.shown, scene) != p.shown.end(); }
 
 // ---------------------------------------------------------------------------------------------
 // The girl at the school gate
@@ -48,7 +46,8 @@ TEST_P(WayHomeMeeting, ReachesTheWalkHomeAndScoresOnlyThroughTheBoyfriendQuestio
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    WaysPastTheGirl, WayHomeMeeting,
+    WaysPastTheGirl,
+    WayHomeMeeting,
     ::testing::Values(
         MeetingCase{"BoyfriendStraightAway", "1 2 2 1", {92, 93, 95, 97, 98}, true},
         MeetingCase{"BoyfriendAfterSmallTalk", "1 2 1 2 1", {92, 93, 95, 96, 97, 98}, true},
@@ -97,13 +96,15 @@ TEST_P(WayHomeCrossroads, EveryWayEndsAtHome) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    BothSides, WayHomeCrossroads,
+    BothSides,
+    WayHomeCrossroads,
     ::testing::Values(
         CrossroadsCase{"RightThenLeave", "1 2", {100, 101, 107}},
         CrossroadsCase{"RightDrinkThenKush", "1 1 1 1", {100, 101, 102, 103, 107}},
         CrossroadsCase{"RightDrinkThenMoar", "1 1 2 1", {100, 101, 102, 103, 107}},
         CrossroadsCase{"RightDrinkLeaveIsNotLeaving", "1 1 3 1 1", {100, 101, 102, 104, 103, 107}},
-        CrossroadsCase{"BlanksStayPut", "3 1 3 1 3 2 3 1 2 3 1", {100, 100, 101, 101, 102, 104, 104, 104, 103, 103, 103, 107}},
+        CrossroadsCase{
+            "BlanksStayPut", "3 1 3 1 3 2 3 1 2 3 1", {100, 100, 101, 101, 102, 104, 104, 104, 103, 103, 103, 107}},
         CrossroadsCase{"LeftThenByeBye", "2 2", {100, 105, 107}},
         CrossroadsCase{"LeftSayHello", "2 1 1", {100, 105, 106, 107}},
         CrossroadsCase{"LeftBlanksStayPut", "2 3 1 2 3 1", {100, 105, 105, 106, 106, 106, 107}}),

@@ -1,5 +1,8 @@
 // The ending: THE END and its three ways on (menu, start again, end it), the special end menu,
 // the credits with the score filled in, and the hidden room behind the history lesson.
+#include "engine/scene.hpp"
+#include "tests/support/story_play.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,9 +13,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "engine/scene.hpp"
-#include "tests/support/story_play.hpp"
 
 namespace grimstep::testing {
 namespace {
@@ -75,7 +75,8 @@ TEST(EndingEndScreen, BlockLettersSpellTheEndAndLol) {
 
     // Each big letter is drawn with copies of itself, so a row holds only those letters.
     const auto drawnWith = [](std::string_view row, std::string_view letters) {
-        return std::ranges::all_of(row, [&](char ch) { return ch == ' ' || letters.find(ch) != letters.npos; });
+        return std::ranges::all_of(
+            row, [&](char ch) { return ch == ' ' || letters.find(ch) != std::string_view::npos; });
     };
     for (std::size_t row = 1; row <= 5; ++row) {
         EXPECT_TRUE(drawnWith(lines[row], "THEND")) << lines[row];
@@ -100,7 +101,8 @@ class EndingWalk : public ::testing::TestWithParam<Walk> {};
 TEST_P(EndingWalk, ShowsTheExpectedScenes) { expectWalk(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
-    MenusCreditsAndHiddenRoom, EndingWalk,
+    MenusCreditsAndHiddenRoom,
+    EndingWalk,
     ::testing::Values(
         Walk{109, "1", {110}},
         Walk{110, "1 1", {111, 110}},
@@ -154,9 +156,10 @@ TEST(EndingHiddenRoom, RoomAndBedSpeakInOneLine) {
 // The exact texts that are easy to get wrong
 
 TEST(EndingTexts, TheHintEndsWithASpaceAndQuotesTheOption) {
-    EXPECT_EQ(sceneNumbered(111).text,
-              "In the part where the teacher picks you out and you have many options to get mad, keep going "
-              "until you reach options 5 and then select the first \"get mad at him\". Have fun! ");
+    EXPECT_EQ(
+        sceneNumbered(111).text,
+        "In the part where the teacher picks you out and you have many options to get mad, keep going "
+        "until you reach options 5 and then select the first \"get mad at him\". Have fun! ");
 }
 
 TEST(EndingTexts, TheCreditsHoldOnePlaceholderOnFiveLines) {

@@ -53,7 +53,8 @@ Exploration explore() {
                 continue;  // the game ends there
             }
             // Showing scene 1 starts a new play-through; a scoring scene counts once in each.
-            const unsigned counted = target == 1 ? 0 : state.counted | (scoreBit.contains(target) ? scoreBit[target] : 0);
+            const unsigned counted =
+                target == 1 ? 0 : state.counted | (scoreBit.contains(target) ? scoreBit[target] : 0);
             const State next{target, counted};
             if (!found.routes.contains(next)) {
                 const std::string& before = found.routes[state];
@@ -101,8 +102,9 @@ TEST(WholeStory, NoTwoScenesPrintTheSameScreen) {
 
 TEST(WholeStory, OnlyTheSketchAndTheCreditsHoldAPercentSign) {
     for (const Scene& scene : story::storyTable().scenes()) {
-        EXPECT_EQ(scene.text.find('%') != std::string_view::npos,
-                  scene.number == 10 || scene.effect == SceneEffect::ShowScore)
+        EXPECT_EQ(
+            scene.text.find('%') != std::string_view::npos,
+            scene.number == 10 || scene.effect == SceneEffect::ShowScore)
             << "only the sketch on the wall and the credits hold a %: scene " << scene.number;
     }
 }

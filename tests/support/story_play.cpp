@@ -95,69 +95,6 @@ std::string screenOf(const Scene& scene, std::int32_t score) {
 
 std::string screenOf(std::int32_t scene, std::int32_t score) { return screenOf(sceneNumbered(scene), score); }
 
-namespace {
-
-/// How long the scene's screen is if the output begins with it, else 0. The score scene fits
-/// with any decimal number in its placeholder.
-std::size_t screenLengthAt(const Scene& scene, std::string_view output) {
-    const std::string screen = screenOf(scene, 0);
-    if (scene.effect != SceneEffect::ShowScore) {
-        return output.starts_with(screen) ? screen.size() : 0;
-    }
-    const std::size_t placeholder = scene.text.find("%d");  // the screen begins with the text
-    const std::string_view before = std::string_view(screen).substr(0, placeholder);
-    const std::string_view after = std::string_view(screen).substr(placeholder + 1);
-    if (!output.starts_with(before)) {
-        return 0;
-    }
-    std::size_t digits = 0;
-    while (before.size() + digits < output.size() && output[before.size() + digits] >= '0' &&
-           output[before.size() + digits] <= '9') {
-        ++digits;
-    }
-    if (digits == 0 || !output.substr(before.size() + digits).starts_with(after)) {
-        return 0;
-    }
-    return before.size() + digits + after.size();
-}
-
-}  // namespace
-
-std::optional<Reading> readOutput(const SceneTable& table, std::string_view output) {
-    Reading reading;
-    while (!output.empty()) {
-        if (reading.farewell) {
-            return std::nullopt;  // nothing may follow the farewell
-        }
-        if (output.starts_with(INVALID_CHOICE_MESSAGE)) {
-            ++reading.complaints;
-            output.remove_prefix(INVALID_CHOICE_MESSAGE.size());
-            continue;
-        }
-        if (output.starts_with(FAREWELL_PROMPT)) {
-            reading.farewell = true;
-            output.remove_prefix(FAREWELL_PROMPT.size());
-            continue;
-        }
-        // The longest screen that fits wins, so a screen that begins another cannot mislead.
-        std::size_t best = 0;
-        std::int32_t bestScene = 0;
-        for (const Scene& scene : table.scenes()) {
-            const std::size_t length = screenLengthAt(scene, output);
-            if (length > best) {
-                best = length;
-                bestScene = scene.number;
-            }
-        }
-        if (best == 0) {
-            return std::nullopt;
-        }
-        reading.shown.push_back(bestScene);
-        output.remove_prefix(best);
-    }
-    return reading;
-}
-
 void PrintTo(const Walk& walk, std::ostream* out) {
     *out << "from scene " << walk.from << ", replies \"" << walk.replies << "\"";
 }
@@ -170,8 +107,8 @@ void expectWalk(const Walk& walk) {
 
     const Play walked = play(route + " " + walk.replies);
     ASSERT_GE(walked.shown.size(), start.shown.size());
-    const std::vector<std::int32_t> after(walked.shown.begin() + static_cast<std::ptrdiff_t>(start.shown.size()),
-                                          walked.shown.end());
+    const std::vector<std::int32_t> after(
+        walked.shown.begin() + static_cast<std::ptrdiff_t>(start.shown.size()), walked.shown.end());
     EXPECT_EQ(after, walk.expected);
     EXPECT_EQ(walked.score, start.score + walk.points);
     EXPECT_EQ(walked.complaints, start.complaints);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/scene.hpp"
+#include "tests/support/screen_reading.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -39,15 +40,6 @@ const Scene& sceneNumbered(std::int32_t number);
 /// The exact bytes a scene's screen prints, the score filled in where the scene shows it.
 std::string screenOf(const Scene& scene, std::int32_t score = 0);
 std::string screenOf(std::int32_t scene, std::int32_t score = 0);
-
-/// Output taken apart into what it is made of. Empty when some part is no whole screen of the
-/// table, no complaint and no farewell, or when a farewell is followed by anything.
-struct Reading {
-    std::vector<std::int32_t> shown;
-    int complaints = 0;
-    bool farewell = false;
-};
-std::optional<Reading> readOutput(const SceneTable& table, std::string_view output);
 
 /// Replies typed once the screen of scene `from` is up (reached by the shortest route from the
 /// start), the screens they show after it, and the points they win on the way.
