@@ -92,6 +92,8 @@ TEST_P(EndsWhenOutputCannotBeWritten, AtOnce) {
     const UnwritableOutput& output = GetParam();
     int fromChild[2];
     ASSERT_EQ(pipe(fromChild), 0);
+    // The reader goes away before the game starts, so not even its first screen can be written.
+    close(fromChild[0]);
     const pid_t child = fork();
     if (child == 0) {
         // Replies enough for an endless game, if it would not stop.
@@ -102,14 +104,12 @@ TEST_P(EndsWhenOutputCannotBeWritten, AtOnce) {
         } else {
             close(STDOUT_FILENO);
         }
-        close(fromChild[0]);
         close(fromChild[1]);
         signal(SIGPIPE, output.pipeSignalIgnored ? SIG_IGN : SIG_DFL);  // both survive exec
         alarm(10);  // a game that went on trying would die of SIGALRM
         execl(PROGRAM, PROGRAM, nullptr);
         _exit(127);
     }
-    close(fromChild[0]);
     close(fromChild[1]);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
