@@ -37,9 +37,9 @@ int millisecondsLeft(Clock::time_point deadline) {
     _exit(127);
 }
 
-/// Starts the program with standard input and output on new pipes, and leaves this side the
-/// write end of the one and the read end of the other. The child's number, or -1.
-pid_t startThroughPipes(const std::vector<std::string>& arguments, int& toChild, int& fromChild) {
+}  // namespace
+
+pid_t startThroughPipes(const std::vector<std::string>& arguments, int& toChild, int& fromChild, PipeMode mode) {
     int in[2];
     int out[2];
     if (pipe(in) != 0 || pipe(out) != 0) {
@@ -52,6 +52,11 @@ pid_t startThroughPipes(const std::vector<std::string>& arguments, int& toChild,
         for (const int fd : {in[0], in[1], out[0], out[1]}) {
             close(fd);
         }
+        if (mode == PipeMode::NonBlocking) {
+            // Each end of a pipe is an open file of its own: this side's ends stay blocking.
+            fcntl(STDIN_FILENO, F_SETFL, fcntl(STDIN_FILENO, F_GETFL) | O_NONBLOCK);
+            fcntl(STDOUT_FILENO, F_SETFL, fcntl(STDOUT_FILENO, F_GETFL) | O_NONBLOCK);
+        }
         execProgram(arguments);
     }
     close(in[0]);
@@ -60,8 +65,6 @@ pid_t startThroughPipes(const std::vector<std::string>& arguments, int& toChild,
     fromChild = out[0];
     return child;
 }
-
-}  // namespace
 
 bool Finished::exitedWith(int code) const { return WIFEXITED(waitStatus) && WEXITSTATUS(waitStatus) == code; }
 

@@ -24,6 +24,14 @@ struct Finished {
     [[nodiscard]] bool exitedWith(int code) const;
 };
 
+/// How the game's ends of its pipes are handed down.
+enum class PipeMode { Blocking, NonBlocking };
+
+/// Starts the program with standard input and output on new pipes, and leaves this side the
+/// write end of the one and the read end of the other. The child's number, or -1.
+pid_t startThroughPipes(
+    const std::vector<std::string>& arguments, int& toChild, int& fromChild, PipeMode mode = PipeMode::Blocking);
+
 /// Runs the program with these arguments, standard input a pipe holding `input` (closed after
 /// it), standard output a pipe. Kills it and fails the test if it takes longer than `limit`.
 Finished runThroughPipes(

@@ -41,37 +41,25 @@ TEST(ThroughPipes, EndOfInputIsAQuit) {
 }
 
 TEST(ThroughPipes, EachScreenIsOutBeforeTheGameWaits) {
-    int toChild[2];
-    int fromChild[2];
-    ASSERT_EQ(pipe(toChild), 0);
-    ASSERT_EQ(pipe(fromChild), 0);
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(toChild[0], STDIN_FILENO);
-        dup2(fromChild[1], STDOUT_FILENO);
-        for (const int unused : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) {
-            close(unused);
-        }
-        execl(PROGRAM, PROGRAM, nullptr);
-        _exit(127);
-    }
-    close(toChild[0]);
-    close(fromChild[1]);
+    int toChild = -1;
+    int fromChild = -1;
+    const pid_t child = startThroughPipes({}, toChild, fromChild);
+    ASSERT_GT(child, 0);
     // The input stays open and empty: the whole first screen must still arrive.
     std::string output;
     const std::string first = screenOf(1);
-    pollfd fd{fromChild[0], POLLIN, 0};
+    pollfd fd{fromChild, POLLIN, 0};
     while (output.size() < first.size() && poll(&fd, 1, 5000) > 0) {
         char buffer[4096];
-        const ssize_t count = read(fromChild[0], buffer, sizeof buffer);
+        const ssize_t count = read(fromChild, buffer, sizeof buffer);
         if (count <= 0) {
             break;
         }
         output.append(buffer, static_cast<std::size_t>(count));
     }
     EXPECT_EQ(output, first);
-    close(toChild[1]);
-    close(fromChild[0]);
+    close(toChild);
+    close(fromChild);
     int status = 0;
     waitpid(child, &status, 0);
 }
@@ -131,25 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Descriptors handed down non-blocking: an empty input or a full output means wait, never the end.
 TEST(ThroughPipes, WaitsOnNonBlockingPipes) {
-    int toChild[2];
-    int fromChild[2];
-    ASSERT_EQ(pipe(toChild), 0);
-    ASSERT_EQ(pipe(fromChild), 0);
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(toChild[0], STDIN_FILENO);
-        dup2(fromChild[1], STDOUT_FILENO);
-        for (const int unused : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) {
-            close(unused);
-        }
-        // Each end of a pipe is an open file of its own: this side's ends stay blocking.
-        fcntl(STDIN_FILENO, F_SETFL, fcntl(STDIN_FILENO, F_GETFL) | O_NONBLOCK);
-        fcntl(STDOUT_FILENO, F_SETFL, fcntl(STDOUT_FILENO, F_GETFL) | O_NONBLOCK);
-        execl(PROGRAM, PROGRAM, nullptr);
-        _exit(127);
-    }
-    close(toChild[0]);
-    close(fromChild[1]);
+    int toChild = -1;
+    int fromChild = -1;
+    const pid_t child = startThroughPipes({}, toChild, fromChild, PipeMode::NonBlocking);
+    ASSERT_GT(child, 0);
     signal(SIGPIPE, SIG_IGN);  // a game that ended too soon shows in what it printed, below
     // First nothing to read; then more screens than the output pipe holds, unread for a while.
     std::string blankOptions;
@@ -157,23 +130,23 @@ TEST(ThroughPipes, WaitsOnNonBlockingPipes) {
         blankOptions += "2\n";
     }
     std::this_thread::sleep_for(200ms);
-    EXPECT_EQ(write(toChild[1], blankOptions.data(), blankOptions.size()), static_cast<ssize_t>(blankOptions.size()));
+    EXPECT_EQ(write(toChild, blankOptions.data(), blankOptions.size()), static_cast<ssize_t>(blankOptions.size()));
     std::this_thread::sleep_for(200ms);
     const std::string quit = "1 1 3\n";
-    EXPECT_EQ(write(toChild[1], quit.data(), quit.size()), static_cast<ssize_t>(quit.size()));
-    close(toChild[1]);
+    EXPECT_EQ(write(toChild, quit.data(), quit.size()), static_cast<ssize_t>(quit.size()));
+    close(toChild);
 
     std::string output;
-    pollfd fd{fromChild[0], POLLIN, 0};
+    pollfd fd{fromChild, POLLIN, 0};
     while (poll(&fd, 1, 10'000) > 0) {
         std::array<char, 65536> buffer;
-        const ssize_t count = read(fromChild[0], buffer.data(), buffer.size());
+        const ssize_t count = read(fromChild, buffer.data(), buffer.size());
         if (count <= 0) {
             break;
         }
         output.append(buffer.data(), static_cast<std::size_t>(count));
     }
-    close(fromChild[0]);
+    close(fromChild);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
