@@ -18,7 +18,9 @@
 namespace grimstep::testing {
 namespace {
 
-const std::string FAREWELL(FAREWELL_PROMPT);
+// The game's own words, spelled out here so the built program is held to them to the byte.
+const std::string FAREWELL = "Press any key to save yourself.\n";
+const std::string COMPLAINT = "That's not how it works!\n";
 
 TEST(ThroughPipes, PlaysTheOpeningAndQuitsFromTheTitleScreen) {
     const auto finished = runThroughPipes({}, "1\n1\n3\n");
@@ -32,6 +34,12 @@ TEST(ThroughPipes, IgnoresArguments) {
     EXPECT_EQ(withArguments.output, plain.output);
     EXPECT_TRUE(withArguments.exitedWith(0));
     EXPECT_EQ(readOutput(story::storyTable(), plain.output)->shown, (std::vector<std::int32_t>{1, 2, 3, 4, 4, 5, 3}));
+}
+
+TEST(ThroughPipes, AnswersAnInvalidReplyWithTheComplaintAndTheSameScreen) {
+    const auto finished = runThroughPipes({}, "4\n");
+    EXPECT_EQ(finished.output, screenOf(1) + COMPLAINT + screenOf(1) + FAREWELL);
+    EXPECT_TRUE(finished.exitedWith(0));
 }
 
 TEST(ThroughPipes, EndOfInputIsAQuit) {

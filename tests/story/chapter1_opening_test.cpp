@@ -1,5 +1,6 @@
 // The opening and the morning at home: the title screen and who made it, the window, the desk
 // with its three ways to school, the sketch with its percent sign, and the mirror.
+#include "engine/game_session.hpp"
 #include "story/chapter1_opening.hpp"
 #include "tests/support/story_play.hpp"
 
@@ -16,8 +17,6 @@ namespace grimstep::testing {
 namespace {
 
 using Shown = std::vector<std::int32_t>;
-
-constexpr std::string_view FAREWELL = "Press any key to save yourself.\n";
 
 /// The longest run of one character in a line.
 std::size_t longestRun(std::string_view line, char wanted) {
@@ -74,7 +73,7 @@ TEST(OpeningAndMorning, EndItOnTheTitleScreenSaysFarewellAtOnce) {
     ASSERT_FALSE(p.shown.empty());
     EXPECT_EQ(p.shown.back(), 3);
     EXPECT_TRUE(p.farewell);
-    EXPECT_NE(p.output.find(screenOf(3) + std::string(FAREWELL)), std::string::npos);
+    EXPECT_NE(p.output.find(screenOf(3) + std::string(FAREWELL_PROMPT)), std::string::npos);
 }
 
 TEST(OpeningAndMorning, OhShowsTheWholeTitleScreenAgain) {

@@ -1,5 +1,6 @@
 // The ending: THE END and its three ways on (menu, start again, end it), the special end menu,
 // the credits with the score filled in, and the hidden room behind the history lesson.
+#include "engine/game_session.hpp"
 #include "engine/scene.hpp"
 #include "tests/support/story_play.hpp"
 
@@ -19,8 +20,6 @@ namespace {
 
 using Scenes = std::vector<std::int32_t>;
 
-constexpr std::string_view FAREWELL = "Press any key to save yourself.\n";
-
 /// The last credits screen printed, as long as the credits screen with `score` would be.
 std::string lastCredits(const Play& p, std::int32_t score) {
     const auto at = p.output.rfind("Credits:\n");
@@ -39,7 +38,7 @@ TEST(EndingEndScreen, EndItEndsTheGameWithNothingAfterTheFarewell) {
 
     EXPECT_TRUE(p.farewell);
     EXPECT_EQ(p.shown, atTheEnd.shown) << "no screen may follow the end screen";
-    EXPECT_TRUE(p.output.ends_with(screenOf(109) + std::string(FAREWELL)))
+    EXPECT_TRUE(p.output.ends_with(screenOf(109) + std::string(FAREWELL_PROMPT)))
         << "the end screen, then the farewell, then nothing";
     EXPECT_EQ(sceneNumbered(109).options[2].target, END_FINAL);
 }
