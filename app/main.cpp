@@ -1,10 +1,9 @@
 // GRIMSTEP: a rainy Friday in 115 scenes. Arguments are ignored; there is nothing to configure.
-#include "app/terminal_console.hpp"
+#include "app/platform_console.hpp"
 #include "engine/game_session.hpp"
 #include "story/story.hpp"
 
 int main() {
-    grimstep::TerminalConsole console;
-    grimstep::GameSession session{grimstep::story::storyTable(), console};
+    grimstep::GameSession session{grimstep::story::storyTable(), grimstep::platformConsole()};
     return session.run();
 }

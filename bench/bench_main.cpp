@@ -4,6 +4,7 @@
 #include "bench/child_run.hpp"
 #include "bench/reply_script.hpp"
 #include "engine/scene.hpp"
+#include "engine/screen_format.hpp"
 #include "story/story.hpp"
 
 #include <algorithm>
@@ -68,11 +69,8 @@ private:
 };
 
 std::string firstScreen(const SceneTable& table) {
-    const Scene& first = *table.find(1);
-    std::string screen = std::string(first.text) + "\n";
-    for (std::size_t i = 0; i < OPTION_COUNT; ++i) {
-        screen += std::to_string(i + 1) + ". " + std::string(first.options[i].label) + "\n";
-    }
+    std::string screen;
+    appendSceneScreen(screen, *table.find(FIRST_SCENE), 0);
     return screen;
 }
 

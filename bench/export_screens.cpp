@@ -1,35 +1,34 @@
 // Writes the story's screens, ready-made, as a C header for the reference loop: each scene's
 // screen exactly as the game prints it, preceded by the invalid-choice message so that either
 // way it leaves in one write. The score scene's "%d" is left out and its place recorded.
-// Usage: grimstep_export_screens OUTPUT.h
+// Usage: grimstep_export_screens OUTPUT.h (a file name that starts with "-" is taken for an option)
 #include "engine/game_session.hpp"
 #include "engine/scene.hpp"
+#include "engine/screen_format.hpp"
 #include "story/story.hpp"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
-using grimstep::OPTION_COUNT;
 using grimstep::Scene;
 using grimstep::SceneEffect;
 
-/// The screen without the score: text, then the option lines, as GameSession::printScreen writes them.
+/// The screen without the score, and where the score goes in it.
 std::string screenOf(const Scene& scene, std::size_t& scoreAt) {
     std::string text(scene.text);
     scoreAt = std::string::npos;
     if (scene.effect == SceneEffect::ShowScore) {
-        scoreAt = text.find("%d");
-        text.erase(scoreAt, 2);
+        scoreAt = text.find(grimstep::SCORE_PLACEHOLDER);
+        text.erase(scoreAt, grimstep::SCORE_PLACEHOLDER.size());
     }
-    std::string screen = text + "\n";
-    for (std::size_t i = 0; i < OPTION_COUNT; ++i) {
-        screen += std::to_string(i + 1) + ". ";
-        screen += scene.options[i].label;
-        screen += "\n";
-    }
+    std::string screen;
+    grimstep::appendScreen(screen, text, grimstep::labelsOf(scene));
     return screen;
 }
 
@@ -42,13 +41,23 @@ void writeBytes(std::ostream& out, const std::string& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: grimstep_export_screens OUTPUT.h\n", stderr);
+    const std::string_view usage = "usage: grimstep_export_screens OUTPUT.h\n";
+    const std::string_view path = argc == 2 ? argv[1] : "";
+    if (path == "--help" || path == "-h") {
+        std::fwrite(usage.data(), 1, usage.size(), stdout);
+        return 0;
+    }
+    if (path.empty() || path.starts_with('-')) {  // no option is a file name
+        std::fwrite(usage.data(), 1, usage.size(), stderr);
         return 2;
     }
     const auto scenes = grimstep::story::storyTable().scenes();
     std::string bytes;
     std::ofstream out(argv[1]);
+    if (!out) {
+        std::fprintf(stderr, "grimstep_export_screens: cannot write %s: %s\n", argv[1], std::strerror(errno));
+        return 1;
+    }
     out << "/* The story's screens for the reference loop, made by grimstep_export_screens: do not edit. */\n"
         << "#define SCENE_COUNT " << scenes.size() << "\n"
         << "#define END_THRESHOLD " << grimstep::END_THRESHOLD << "\n"
@@ -79,5 +88,9 @@ int main(int argc, char** argv) {
     writeBytes(out, bytes);
     out << "};\n";
     out.close();
-    return out ? 0 : 1;
+    if (!out) {
+        std::fprintf(stderr, "grimstep_export_screens: writing %s failed\n", argv[1]);
+        return 1;
+    }
+    return 0;
 }

@@ -57,7 +57,7 @@ ReplyScript makeReplyScript(const SceneTable& table, std::size_t replies) {
     std::vector<bool> seen(table.scenes().size() + 1, false);
     std::deque<int> way;
     std::int32_t scene = 1;
-    seen[1] = true;
+    seen[FIRST_SCENE] = true;
     std::size_t onLine = 0;
     const auto add = [&](std::string_view reply) {
         script.input += reply;
@@ -102,7 +102,7 @@ ReplyScript makeReplyScript(const SceneTable& table, std::size_t replies) {
         add(std::to_string(option));
         scene = current.options[static_cast<std::size_t>(option) - 1].target;
         seen[static_cast<std::size_t>(scene)] = true;
-        script.restarts += scene == 1 ? 1 : 0;
+        script.restarts += scene == FIRST_SCENE ? 1 : 0;
     }
     return script;
 }

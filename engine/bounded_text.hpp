@@ -9,6 +9,12 @@
 
 namespace grimstep {
 
+/// Anything text can be added to the end of: a BoundedText while playing, a std::string in tools.
+template <typename Sink>
+concept TextSink = requires(Sink& sink, std::string_view piece) {
+    sink.append(piece);
+};
+
 template <std::size_t Capacity>
 class BoundedText {
 public:

@@ -2,6 +2,7 @@
 // output and the terminal, the tests to a script and a string.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace grimstep {
@@ -10,6 +11,8 @@ class Console {
 public:
     /// What readByte returns once the player's input has ended.
     static constexpr int END_OF_INPUT = -1;
+    /// What columns returns where lines are left as they are: a pipe, a file.
+    static constexpr std::size_t UNLIMITED_COLUMNS = 0;
 
     Console() = default;
     Console(const Console&) = delete;
@@ -22,6 +25,9 @@ public:
     virtual int readByte() = 0;
     /// Waits for one keypress that the player makes from now on; typed-ahead input does not count.
     virtual void waitForKey() = 0;
+    /// How wide the player's screen is now, so that long lines break between words rather than
+    /// inside them; UNLIMITED_COLUMNS where the bytes must go out exactly as they are.
+    virtual std::size_t columns() = 0;
 };
 
 }  // namespace grimstep

@@ -1,16 +1,12 @@
 #include "engine/game_session.hpp"
 
+#include "engine/line_wrap.hpp"
+#include "engine/screen_format.hpp"
+
 #include <cassert>
-#include <charconv>
 #include <cstddef>
 
 namespace grimstep {
-namespace {
-
-constexpr std::int32_t FIRST_SCENE = 1;
-constexpr std::array<std::string_view, OPTION_COUNT> OPTION_PREFIXES = {"1. ", "2. ", "3. "};
-
-}  // namespace
 
 int GameSession::run() {
     currentSceneNumber_ = FIRST_SCENE;
@@ -42,37 +38,20 @@ void GameSession::loadScene() {
         score_ = 0;
         pointCounted_ = {};
     }
-    switch (scene->effect) {
-        case SceneEffect::None:
-            screen_.text.assign(scene->text);
-            break;
-        case SceneEffect::AwardPoint:
-            screen_.text.assign(scene->text);
-            if (!pointCounted_[static_cast<std::size_t>(scene->number)]) {
-                pointCounted_[static_cast<std::size_t>(scene->number)] = true;
-                ++score_;
-            }
-            break;
-        case SceneEffect::ShowScore: {
-            const std::size_t placeholder = scene->text.find("%d");
-            std::array<char, 12> digits{};
-            auto* const written = std::to_chars(digits.data(), digits.data() + digits.size(), score_).ptr;
-            screen_.text.assign(scene->text.substr(0, placeholder));
-            screen_.text.append({digits.data(), written});
-            screen_.text.append(scene->text.substr(placeholder + 2));
-            break;
-        }
+    if (scene->effect == SceneEffect::AwardPoint && !pointCounted_[static_cast<std::size_t>(scene->number)]) {
+        pointCounted_[static_cast<std::size_t>(scene->number)] = true;
+        ++score_;
     }
+    screen_.text.clear();
+    appendSceneText(screen_.text, *scene, score_);
 }
 
 void GameSession::printScreen() {
-    output_.append(screen_.text.view());
-    output_.append("\n");
+    std::array<std::string_view, OPTION_COUNT> labels;
     for (std::size_t i = 0; i < OPTION_COUNT; ++i) {
-        output_.append(OPTION_PREFIXES[i]);
-        output_.append(screen_.labels[i].view());
-        output_.append("\n");
+        labels[i] = screen_.labels[i].view();
     }
+    appendScreen(output_, screen_.text.view(), labels);
 }
 
 bool GameSession::readChoice() {
@@ -106,7 +85,13 @@ void GameSession::sayFarewell() {
 }
 
 void GameSession::flush() {
-    if (!console_.write(output_.view())) {
+    std::string_view bytes = output_.view();
+    if (const std::size_t columns = console_.columns(); columns != Console::UNLIMITED_COLUMNS) {
+        wrapped_.clear();
+        appendWrapped(wrapped_, bytes, columns);
+        bytes = wrapped_.view();
+    }
+    if (!console_.write(bytes)) {
         outputFailed_ = true;
     }
     output_.clear();

@@ -6,6 +6,7 @@
 #include "engine/console.hpp"
 #include "engine/reply_reader.hpp"
 #include "engine/scene.hpp"
+#include "engine/table_check.hpp"
 
 #include <array>
 #include <cstdint>
@@ -28,8 +29,7 @@ public:
     /// Exit status of a run whose output could not be written.
     static constexpr int OUTPUT_FAILED = 1;
 
-    /// The table must have passed checkTable.
-    GameSession(const SceneTable& table, Console& console) noexcept
+    GameSession(const CheckedTable& table, Console& console) noexcept
         : table_(table), console_(console), replies_(console) {}
 
     /// Plays from scene 1 to the end and returns the exit status.
@@ -50,7 +50,7 @@ private:
     void sayFarewell();
     void flush();
 
-    const SceneTable& table_;
+    const CheckedTable& table_;
     Console& console_;
     ReplyReader replies_;
 
@@ -62,6 +62,8 @@ private:
     std::array<bool, END_THRESHOLD + 1> pointCounted_{};
     /// Output gathered until the game waits, so each screen leaves in one piece.
     BoundedText<MAX_OUTPUT> output_;
+    /// The same, its long lines broken to the console's width; wrapping at most doubles it.
+    BoundedText<2 * MAX_OUTPUT> wrapped_;
     bool outputFailed_ = false;
 };
 

@@ -12,15 +12,22 @@
 
 namespace grimstep {
 
-/// The highest scene number the game goes on at; a target above it ends the game.
+/// Where every play-through starts: at program start, and again after "Start again!".
+inline constexpr std::int32_t FIRST_SCENE = 1;
+/// The highest scene number the game goes on at; a target above it ends the game. Set well
+/// above the story's 115 scenes, so that chapters can grow without moving the ends.
 inline constexpr std::int32_t END_THRESHOLD = 200;
-/// End value of the title screen's "Ew! End it!".
+/// End value of the title screen's "Ew! End it!". Any value past END_THRESHOLD would end the
+/// game; the two ends keep the values they have always had, so maps and transcripts stay alike.
 inline constexpr std::int32_t END_QUIT = 205;
 /// End value of the end screen's "End it!".
 inline constexpr std::int32_t END_FINAL = 5000;
-/// The longest text the current screen can hold.
+/// The longest text the current screen can hold: its field has room for 10,000 bytes with the
+/// terminating zero that the screen's fields have always kept. The longest text of the story,
+/// the 28-line picture of scene 13, needs a small part of it.
 inline constexpr std::size_t MAX_TEXT_LENGTH = 9'999;
-/// The longest option label the current screen can hold.
+/// The longest option label the current screen can hold: 100 bytes with the zero, more than
+/// the story's longest label (74 characters) and any line of an 80-column screen.
 inline constexpr std::size_t MAX_LABEL_LENGTH = 99;
 /// Every scene offers exactly this many options.
 inline constexpr std::size_t OPTION_COUNT = 3;

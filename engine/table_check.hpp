@@ -7,6 +7,7 @@
 #pragma once
 
 #include "engine/scene.hpp"
+#include "engine/screen_format.hpp"
 
 #include <algorithm>
 #include <array>
@@ -32,8 +33,9 @@ struct TableRules {
     OptionPlace finalOption;                    ///< the only option leading to END_FINAL
 };
 
-/// What is wrong with a table; the first fault found wins.
-enum class TableFault : std::uint8_t {
+/// What is wrong with a table; the first fault found wins. Based on int so that compilers name
+/// the fault in their error message (clang shows a character for an 8-bit one).
+enum class TableFault : int {
     None,
     SceneCount,           ///< the table must hold exactly the scenes the story declares
     NumberOutOfSequence,  ///< numbers must run 1, 2, 3, ... in table order: no gaps, repeats or reorders
@@ -87,7 +89,7 @@ constexpr SceneEffect declaredEffect(const TableRules& rules, std::int32_t scene
     if (scene == rules.scoreScene) {
         return SceneEffect::ShowScore;
     }
-    const bool scores = std::ranges::find(rules.pointScenes, scene) != rules.pointScenes.end();
+    const bool scores = std::find(rules.pointScenes.begin(), rules.pointScenes.end(), scene) != rules.pointScenes.end();
     return scores ? SceneEffect::AwardPoint : SceneEffect::None;
 }
 
@@ -97,7 +99,8 @@ constexpr bool percentSignsFit(const Scene& scene) {
     if (scene.effect != SceneEffect::ShowScore) {
         return true;
     }
-    return std::ranges::count(scene.text, '%') == 1 && scene.text.find("%d") != std::string_view::npos;
+    return std::count(scene.text.begin(), scene.text.end(), '%') == 1 &&
+           scene.text.find(SCORE_PLACEHOLDER) != std::string_view::npos;
 }
 
 constexpr TableFault checkOption(
@@ -144,17 +147,18 @@ constexpr TableFault checkScene(const Scene& scene, const TableRules& rules) {
             return fault;
         }
     }
-    const bool anyLabel = std::ranges::any_of(scene.options, [](const SceneOption& o) { return !o.label.empty(); });
+    const bool anyLabel =
+        std::any_of(scene.options.begin(), scene.options.end(), [](const SceneOption& o) { return !o.label.empty(); });
     return anyLabel ? TableFault::None : TableFault::AllOptionsBlank;
 }
 
-/// The scenes some sequence of choices from scene 1 reaches. Targets are known to be in range.
+/// The scenes some sequence of choices from the first scene reaches. Targets are known to be in range.
 constexpr SceneFlags reachedFromStart(std::span<const Scene> scenes) {
     SceneFlags reached{};
     std::array<std::int32_t, END_THRESHOLD + 1> pending{};
     std::size_t pendingCount = 0;
-    reached[1] = true;
-    pending[pendingCount++] = 1;
+    reached[indexOf(FIRST_SCENE)] = true;
+    pending[pendingCount++] = FIRST_SCENE;
     while (pendingCount > 0) {
         const std::int32_t number = pending[--pendingCount];
         for (const SceneOption& option : scenes[indexOf(number) - 1].options) {
@@ -229,6 +233,25 @@ constexpr bool sceneTableHolds() {
         Fault == TableFault::None,
         "the scene table breaks an invariant: see the fault and the scene number in this template's arguments");
     return true;
+}
+
+/// A scene table that has passed checkTable. Only checkedTable makes one, and only while the
+/// program compiles, so the game loop is never handed a table that breaks the rules.
+class CheckedTable : public SceneTable {
+private:
+    constexpr explicit CheckedTable(std::span<const Scene> scenes) noexcept : SceneTable(scenes) {}
+
+    template <const auto& Scenes, const TableRules& Rules>
+    friend consteval CheckedTable checkedTable();
+};
+
+/// The table of `Scenes` (an array with static storage), checked against the story's rules;
+/// a table that breaks them does not compile, and the error names the fault and the scene.
+template <const auto& Scenes, const TableRules& Rules>
+consteval CheckedTable checkedTable() {
+    constexpr TableDiagnosis diagnosis = checkTable(Scenes, Rules);
+    static_assert(sceneTableHolds<diagnosis.fault, diagnosis.scene>());
+    return CheckedTable{Scenes};
 }
 
 }  // namespace grimstep

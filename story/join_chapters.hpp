@@ -1,7 +1,7 @@
 // Chapters are written apart, one file each, and joined here into one array in story order.
 #pragma once
 
-#include "engine/scene.hpp"
+#include "story/chapters.hpp"
 
 #include <algorithm>
 #include <array>
@@ -9,11 +9,24 @@
 
 namespace grimstep::story {
 
-template <std::size_t... N>
-consteval auto joinChapters(const Scene (&... chapters)[N]) {
-    std::array<Scene, (N + ...)> scenes{};
+/// How many scenes the chapters hold together.
+template <std::size_t N>
+consteval std::size_t sceneCountOf(const std::array<Chapter, N>& chapters) {
+    std::size_t count = 0;
+    for (const Chapter& chapter : chapters) {
+        count += chapter.scenes.size();
+    }
+    return count;
+}
+
+/// The chapters' scenes in one array, chapter after chapter. SceneCount is sceneCountOf(chapters).
+template <std::size_t SceneCount, std::size_t N>
+consteval std::array<Scene, SceneCount> joinChapters(const std::array<Chapter, N>& chapters) {
+    std::array<Scene, SceneCount> scenes{};
     auto out = scenes.begin();
-    ((out = std::copy(std::begin(chapters), std::end(chapters), out)), ...);
+    for (const Chapter& chapter : chapters) {
+        out = std::copy(chapter.scenes.begin(), chapter.scenes.end(), out);
+    }
     return scenes;
 }
 

@@ -10,7 +10,6 @@ constexpr grimstep::Scene SCENES[] = {
 };
 constexpr grimstep::TableRules RULES = {
     .sceneCount = 2, .pointScenes = {}, .scoreScene = 0, .quitOption = {1, 3}, .finalOption = {}};
-constexpr grimstep::TableDiagnosis DIAGNOSIS = grimstep::checkTable(SCENES, RULES);
-static_assert(grimstep::sceneTableHolds<DIAGNOSIS.fault, DIAGNOSIS.scene>());
+constexpr grimstep::CheckedTable TABLE = grimstep::checkedTable<SCENES, RULES>();
 
 }  // namespace

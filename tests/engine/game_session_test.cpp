@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,12 +26,9 @@ constexpr Scene FIXTURE[] = {
      .effect = SceneEffect::ShowScore},
 };
 constexpr std::int32_t POINT_SCENES[] = {2};
-static_assert(
-    checkTable(
-        FIXTURE,
-        {.sceneCount = 3, .pointScenes = POINT_SCENES, .scoreScene = 3, .quitOption = {1, 3}, .finalOption = {3, 3}})
-        .ok());
-constexpr SceneTable TABLE{FIXTURE};
+constexpr TableRules RULES = {
+    .sceneCount = 3, .pointScenes = POINT_SCENES, .scoreScene = 3, .quitOption = {1, 3}, .finalOption = {3, 3}};
+constexpr CheckedTable TABLE = checkedTable<FIXTURE, RULES>();
 
 std::string screen(std::int32_t number, std::int32_t score = 0) {
     return testing::screenOf(FIXTURE[number - 1], score);
@@ -43,6 +41,8 @@ struct LoopCase {
     std::string input;
     std::string expected;
 };
+
+void PrintTo(const LoopCase& loop, std::ostream* out) { *out << loop.name; }
 
 class Loop : public ::testing::TestWithParam<LoopCase> {};
 
@@ -95,6 +95,8 @@ struct ScoreCase {
     std::int32_t credits;  // the score the credits show at the end
 };
 
+void PrintTo(const ScoreCase& score, std::ostream* out) { *out << score.name; }
+
 class Score : public ::testing::TestWithParam<ScoreCase> {};
 
 TEST_P(Score, CountsEachScoringSceneOncePerPlayThrough) {
@@ -125,11 +127,10 @@ TEST(GameSession, CreditsShowZeroWithoutAPoint) {
          .options = {{{"Bye", END_QUIT}, {"", 2}, {"", 2}}},
          .effect = SceneEffect::ShowScore},
     };
-    static_assert(
-        checkTable(
-            scenes, {.sceneCount = 2, .pointScenes = {}, .scoreScene = 2, .quitOption = {2, 1}, .finalOption = {}})
-            .ok());
-    const auto play = testing::playTable(SceneTable{scenes}, "1");
+    static constexpr TableRules rules = {
+        .sceneCount = 2, .pointScenes = {}, .scoreScene = 2, .quitOption = {2, 1}, .finalOption = {}};
+    static constexpr CheckedTable table = checkedTable<scenes, rules>();
+    const auto play = testing::playTable(table, "1");
     EXPECT_TRUE(play.output.ends_with("You got 0!\n1. Bye\n2. \n3. \n" + FAREWELL));
 }
 
@@ -139,6 +140,34 @@ TEST(GameSession, WritesEachScreenInOnePiece) {
     session.run();
     // Screens: 1, complaint + 1, 2, complaint + 2, 2; then the farewell.
     EXPECT_EQ(console.writes(), 6);
+}
+
+/// A screen that narrows after the first write, as a terminal window that the player resizes.
+class NarrowingConsole final : public Console {
+public:
+    bool write(std::string_view bytes) override {
+        writes.emplace_back(bytes);
+        return true;
+    }
+    int readByte() override { return taken_ < input_.size() ? input_[taken_++] : END_OF_INPUT; }
+    void waitForKey() override {}
+    std::size_t columns() override { return writes.empty() ? UNLIMITED_COLUMNS : 6; }
+
+    std::vector<std::string> writes;
+
+private:
+    std::string_view input_ = "1\n";
+    std::size_t taken_ = 0;
+};
+
+TEST(GameSession, WrapsEachScreenToTheWidthOfThatMoment) {
+    NarrowingConsole console;
+    GameSession session{TABLE, console};
+    EXPECT_EQ(session.run(), 0);
+    ASSERT_EQ(console.writes.size(), 3U);
+    EXPECT_EQ(console.writes[0], screen(1)) << "unlimited: the bytes as they are";
+    EXPECT_EQ(console.writes[1], "Point!\n1.\nCredit\ns\n2. \n3.\nRestar\nt\n") << "six columns wide";
+    EXPECT_EQ(console.writes[2], FAREWELL.substr(0, 5) + "\nany\nkey to\nsave\nyourse\nlf.\n");
 }
 
 TEST(GameSession, EndsWhenOutputCannotBeWritten) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct ReadCase {
     std::string input;
     std::vector<Reply> replies;  // then the end of input, read twice to show it stays ended
 };
+
+void PrintTo(const ReadCase& read, std::ostream* out) { *out << read.name; }
 
 class ReadingReplies : public ::testing::TestWithParam<ReadCase> {};
 

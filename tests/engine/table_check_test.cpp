@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,8 @@ struct BrokenCase {
     TableDiagnosis expected;
     TableRules rules = TWO_SCENES;
 };
+
+void PrintTo(const BrokenCase& broken, std::ostream* out) { *out << broken.name; }
 
 std::vector<BrokenCase> brokenCases() {
     using enum TableFault;

@@ -50,7 +50,7 @@ public:
 
     RandomWalk walk() {
         RandomWalk walk;
-        std::int32_t at = 1;
+        std::int32_t at = FIRST_SCENE;
         walk.shown.push_back(at);
         const int replies = pick(1, MOST_REPLIES);
         for (; walk.replies < replies; ++walk.replies) {
@@ -105,7 +105,7 @@ private:
 };
 
 TEST(RandomPlay, EveryWalkKeepsThePromisesAndEveryOptionIsTaken) {
-    const SceneTable& table = story::storyTable();
+    const CheckedTable& table = story::storyTable();
     const ScreenReader reader{table};
     Walker walker{table, 20'240'611};
     const std::size_t options = table.scenes().size() * OPTION_COUNT;

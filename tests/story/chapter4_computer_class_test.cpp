@@ -115,16 +115,6 @@ TEST(Chapter4ComputerClass, TextsHaveTheirLineCounts) {
     }
 }
 
-TEST(Chapter4ComputerClass, PicturesFitTheTerminal) {
-    // The first line of each is narration or empty; everything under it is drawn.
-    for (const std::int32_t scene : {38, 43, 45, 48}) {
-        const auto lines = linesOf(sceneNumbered(scene).text);
-        for (std::size_t i = 1; i < lines.size(); ++i) {
-            EXPECT_LE(columnsOf(lines[i]), 80U) << "scene " << scene << ", line " << i + 1;
-        }
-    }
-}
-
 TEST(Chapter4ComputerClass, TheTradingCardShowsTheFaceFromTheWindow) {
     const auto card = linesOf(sceneNumbered(38).text);
     const auto face = linesOf(story::GRINNING_FACE.view());

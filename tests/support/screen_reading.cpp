@@ -1,6 +1,7 @@
 #include "tests/support/screen_reading.hpp"
 
 #include "engine/game_session.hpp"
+#include "engine/screen_format.hpp"
 
 #include <algorithm>
 #include <limits>
@@ -8,25 +9,21 @@
 namespace grimstep::testing {
 namespace {
 
-constexpr std::string_view PLACEHOLDER = "%d";
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-ScreenReader::ScreenReader(const SceneTable& table) : table_(table) {
+ScreenReader::ScreenReader(const CheckedTable& table) : table_(table) {
     for (const Scene& scene : table.scenes()) {
-        std::string printed = std::string(scene.text) + "\n";
-        for (std::size_t i = 0; i < scene.options.size(); ++i) {
-            printed += std::to_string(i + 1) + ". " + std::string(scene.options[i].label) + "\n";
-        }
+        std::string printed;  // the score scene with its placeholder, to be split there
+        appendScreen(printed, scene.text, labelsOf(scene));
         Screen screen{.scene = scene.number, .before = printed, .after = {}, .showsScore = false};
         if (scene.effect == SceneEffect::ShowScore) {
-            const std::size_t placeholder = printed.find(PLACEHOLDER);  // the screen begins with the text
+            const std::size_t placeholder = printed.find(SCORE_PLACEHOLDER);  // the screen begins with the text
             screen = {
                 .scene = scene.number,
                 .before = printed.substr(0, placeholder),
-                .after = printed.substr(placeholder + PLACEHOLDER.size()),
+                .after = printed.substr(placeholder + SCORE_PLACEHOLDER.size()),
                 .showsScore = true};
         }
         // A screen that begins with its number has a digit first; any digit may stand there.
@@ -101,7 +98,7 @@ bool ScreenReader::readInto(std::string_view output, Reading& reading) const {
     return true;
 }
 
-std::optional<Reading> readOutput(const SceneTable& table, std::string_view output) {
+std::optional<Reading> readOutput(const CheckedTable& table, std::string_view output) {
     Reading reading;
     if (!ScreenReader{table}.readInto(output, reading)) {
         return std::nullopt;

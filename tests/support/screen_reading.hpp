@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/scene.hpp"
+#include "engine/table_check.hpp"
 
 #include <array>
 #include <cstdint>
@@ -24,9 +25,9 @@ struct Reading {
 /// Every screen of one table, built once, so that long output reads quickly.
 class ScreenReader {
 public:
-    explicit ScreenReader(const SceneTable& table);
+    explicit ScreenReader(const CheckedTable& table);
 
-    [[nodiscard]] const SceneTable& table() const noexcept { return table_; }
+    [[nodiscard]] const CheckedTable& table() const noexcept { return table_; }
 
     /// Reads more output into `reading`. False when some part is no whole screen of the table, no
     /// complaint and no farewell, or when anything follows a farewell; `reading` is then partial.
@@ -44,12 +45,12 @@ private:
     /// How long the screen is if the output begins with it, else 0; the number shown, if any.
     static std::size_t lengthAt(const Screen& screen, std::string_view output, std::int32_t& score);
 
-    const SceneTable& table_;
+    const CheckedTable& table_;
     /// The screens, by their first byte: a screen can only start where its first byte is.
     std::array<std::vector<Screen>, 256> screensByFirstByte_;
 };
 
 /// Output taken apart; empty when it is not made of whole screens, complaints and a last farewell.
-std::optional<Reading> readOutput(const SceneTable& table, std::string_view output);
+std::optional<Reading> readOutput(const CheckedTable& table, std::string_view output);
 
 }  // namespace grimstep::testing

@@ -34,8 +34,12 @@ public:
 
     void waitForKey() override { ++keyWaits_; }
 
+    std::size_t columns() override { return columns_; }
+
     /// From now on every write fails, as when standard output is closed.
     void failWrites() { failWrites_ = true; }
+    /// From now on the screen is this wide, as a terminal is.
+    void setColumns(std::size_t columns) { columns_ = columns; }
 
     [[nodiscard]] const std::string& output() const { return output_; }
     [[nodiscard]] std::size_t unread() const { return input_.size() - taken_; }
@@ -53,6 +57,7 @@ private:
     int reads_ = 0;
     int keyWaits_ = 0;
     bool failWrites_ = false;
+    std::size_t columns_ = UNLIMITED_COLUMNS;
     bool ranOut_ = false;
 };
 

@@ -57,6 +57,8 @@ public:
 
     void waitForKey() override { ++keyWaits; }
 
+    std::size_t columns() override { return UNLIMITED_COLUMNS; }
+
     [[nodiscard]] std::int32_t pointScenes() const { return pointScenes_; }
 
     void fail(const std::string& fault) {

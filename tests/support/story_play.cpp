@@ -1,6 +1,7 @@
 #include "tests/support/story_play.hpp"
 
 #include "engine/game_session.hpp"
+#include "engine/screen_format.hpp"
 #include "story/story.hpp"
 #include "tests/support/scripted_console.hpp"
 
@@ -13,7 +14,7 @@
 
 namespace grimstep::testing {
 
-Play playTable(const SceneTable& table, std::string_view replies) {
+Play playTable(const CheckedTable& table, std::string_view replies) {
     ScriptedConsole console{std::string(replies)};
     GameSession session{table, console};
     Play result;
@@ -35,13 +36,13 @@ Play play(std::string_view replies) { return playTable(story::storyTable(), repl
 
 std::string routeTo(std::int32_t scene) {
     const SceneTable& table = story::storyTable();
-    // Breadth first from scene 1, remembering the option that first reached each scene.
+    // Breadth first from the first scene, remembering the option that first reached each scene.
     std::array<std::int32_t, END_THRESHOLD + 1> from{};
     std::array<int, END_THRESHOLD + 1> option{};
     std::array<bool, END_THRESHOLD + 1> seen{};
     std::queue<std::int32_t> pending;
-    seen[1] = true;
-    pending.push(1);
+    seen[FIRST_SCENE] = true;
+    pending.push(FIRST_SCENE);
     while (!pending.empty()) {
         const std::int32_t current = pending.front();
         pending.pop();
@@ -64,7 +65,7 @@ std::string routeTo(std::int32_t scene) {
         return {};
     }
     std::string route;
-    for (std::int32_t at = scene; at != 1; at = from[static_cast<std::size_t>(at)]) {
+    for (std::int32_t at = scene; at != FIRST_SCENE; at = from[static_cast<std::size_t>(at)]) {
         route.insert(0, (route.empty() ? "" : " "));
         route.insert(0, std::to_string(option[static_cast<std::size_t>(at)]));
     }
@@ -81,15 +82,8 @@ const Scene& sceneNumbered(std::int32_t number) {
 }
 
 std::string screenOf(const Scene& scene, std::int32_t score) {
-    std::string text(scene.text);
-    if (scene.effect == SceneEffect::ShowScore) {
-        const auto placeholder = text.find("%d");
-        text.replace(placeholder, 2, std::to_string(score));
-    }
-    std::string screen = text + "\n";
-    for (std::size_t i = 0; i < scene.options.size(); ++i) {
-        screen += std::to_string(i + 1) + ". " + std::string(scene.options[i].label) + "\n";
-    }
+    std::string screen;
+    appendSceneScreen(screen, scene, score);
     return screen;
 }
 

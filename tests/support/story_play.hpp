@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/scene.hpp"
+#include "engine/table_check.hpp"
 #include "tests/support/screen_reading.hpp"
 
 #include <cstddef>
@@ -29,7 +30,7 @@ struct Play {
 /// Plays the real story from scene 1 with these replies, then the end of input.
 Play play(std::string_view replies);
 /// The same on any table.
-Play playTable(const SceneTable& table, std::string_view replies);
+Play playTable(const CheckedTable& table, std::string_view replies);
 
 /// The shortest replies that lead from scene 1 to the given scene's screen, e.g. "1 1 1 3".
 std::string routeTo(std::int32_t scene);

@@ -7,7 +7,7 @@
 
 namespace grimstep::map {
 
-/// Chapters 1 to 9 in story order, their scene ranges taken from the story's own chapter tables.
+/// The story's chapters in story order, as the map draws them.
 std::span<const Chapter> storyChapters() noexcept;
 
 }  // namespace grimstep::map

@@ -73,7 +73,7 @@ std::vector<Way> waysOutOf(const Scene& scene) {
 void writeScene(const Scene& scene, std::string_view indent, std::ostream& out) {
     std::string caption = std::to_string(scene.number) + "\n" + sceneCaption(scene.text);
     std::string marks;
-    if (scene.number == 1) {
+    if (scene.number == FIRST_SCENE) {
         marks = ", peripheries=2";
     }
     if (scene.effect == SceneEffect::AwardPoint) {

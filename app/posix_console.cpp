@@ -1,9 +1,12 @@
-#include "app/terminal_console.hpp"
+#include "app/platform_console.hpp"
 
+#include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstddef>
 #include <cstdlib>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/select.h>
 #include <termios.h>
 #include <unistd.h>
@@ -105,7 +108,27 @@ bool waitForInput(const sigset_t& waitMask) {
     return false;
 }
 
-}  // namespace
+/// Standard output, standard input, and the terminal for the final keypress. The only code of the
+/// game that knows about terminals and signals.
+class TerminalConsole final : public Console {
+public:
+    bool write(std::string_view bytes) override;
+    int readByte() override;
+    /// One key from the terminal with line mode and echo off, the terminal restored afterwards;
+    /// at once when standard input is no terminal (a pipe, a file, /dev/null).
+    void waitForKey() override;
+    /// The terminal's width, read anew for every screen so that resizing works; unlimited when
+    /// standard output is no terminal, so that pipes and files get the bytes exactly.
+    std::size_t columns() override;
+
+private:
+    /// Decided once: whether standard output is a terminal at all.
+    bool outputIsTerminal_ = isatty(STDOUT_FILENO) != 0;
+    std::array<char, 4096> input_{};
+    std::size_t inputLength_ = 0;
+    std::size_t inputTaken_ = 0;
+    bool inputEnded_ = false;
+};
 
 bool TerminalConsole::write(std::string_view bytes) {
     while (!bytes.empty()) {
@@ -166,6 +189,21 @@ void TerminalConsole::waitForKey() {
         static_cast<void>(::read(STDIN_FILENO, &key, 1));
     }
     restoreTerminal();
+}
+
+std::size_t TerminalConsole::columns() {
+    winsize size{};
+    if (!outputIsTerminal_ || ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) {
+        return UNLIMITED_COLUMNS;
+    }
+    return size.ws_col;  // 0 where the terminal does not say: unlimited as well
+}
+
+}  // namespace
+
+Console& platformConsole() {
+    static TerminalConsole console;
+    return console;
 }
 
 }  // namespace grimstep
