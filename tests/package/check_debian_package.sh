@@ -28,14 +28,14 @@ deb=$1
 
 failed=0
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/grimstep ./usr/share/man/man6/grimstep.6.gz; do
+for path in ./usr/games/grimstep ./usr/share/man/man6/grimstep.6.gz; do
     if ! printf '%s\n' "$contents" | grep -q " $path\$"; then
         echo "the package lacks $path"
         failed=1
     fi
 done
-if ! printf '%s\n' "$contents" | grep -q '^-rwxr-xr-x root/root .* \./usr/bin/grimstep$'; then
-    echo "usr/bin/grimstep is not an executable owned by root"
+if ! printf '%s\n' "$contents" | grep -q '^-rwxr-xr-x root/root .* \./usr/games/grimstep$'; then
+    echo "usr/games/grimstep is not an executable owned by root"
     failed=1
 fi
 for field in Package:grimstep Section:games; do
@@ -48,7 +48,7 @@ done
 
 # What the package installs works: the game plays to the title screen and quits.
 dpkg-deb -x "$deb" "$out/root"
-farewell=$(printf '1 1 3\n' | "$out/root/usr/bin/grimstep" | tail -n 1)
+farewell=$(printf '1 1 3\n' | "$out/root/usr/games/grimstep" | tail -n 1)
 if [ "$farewell" != "Press any key to save yourself." ]; then
     echo "the packaged game did not play to its farewell; its last line: $farewell"
     failed=1
