@@ -30,4 +30,7 @@ else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS libc6)
 endif()
 
+set(CPACK_GRIMSTEP_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
+set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/cmake/package-time-stamps.cmake")
+
 include(CPack)
