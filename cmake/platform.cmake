@@ -8,6 +8,15 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     target_compile_options(grimstep_warnings INTERFACE -Wall -Wextra -Wpedantic)
 endif()
 
+# No folder names in an optimised build, so that every checkout and build folder makes the same
+# bytes: with debug information they would differ, and with them the build-id that survives
+# stripping. The build folder is mapped last, so that it wins where it lies inside the sources.
+# Debug builds keep whole paths for the debugger.
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    add_compile_options(
+        "$<$<NOT:$<CONFIG:Debug>>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.;-ffile-prefix-map=${PROJECT_BINARY_DIR}=.>")
+endif()
+
 # How the game links its runtime. On Linux the C++ runtime is linked in: loading the shared one
 # took longer than the rest of start-up.
 add_library(grimstep_runtime INTERFACE)
