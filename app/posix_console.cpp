@@ -14,7 +14,8 @@
 namespace grimstep {
 namespace {
 
-constexpr std::array<int, 3> ENDING_SIGNALS = {SIGINT, SIGTERM, SIGHUP};
+// Sent from outside during the wait; the terminal's own keys for them are plain keys then.
+constexpr std::array<int, 4> ENDING_SIGNALS = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 // The terminal's settings from before the wait. Plain data, so restoring them is safe from
 // atexit and needs no constructor.

@@ -117,7 +117,7 @@ TEST_P(EndedBySignal, LeavesTheTerminalAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    UnderATerminal, EndedBySignal, ::testing::Values(SIGINT, SIGTERM, SIGHUP), [](const auto& info) {
+    UnderATerminal, EndedBySignal, ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT), [](const auto& info) {
         return std::string(sigabbrev_np(info.param));
     });
 
