@@ -42,7 +42,8 @@ struct TerminalSetup {
     unsigned short columns = 80;
     unsigned short rows = 50;
     /// A script for /bin/sh -c that starts the program as "$0"; empty to start the program itself.
-    std::string shellScript;
+    /// Initialised, so that g++ lets a designated initializer leave it out without a warning.
+    std::string shellScript{};
 };
 
 /// The program on the slave side of a pseudo-terminal, driven from the master side.
