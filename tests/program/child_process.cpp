@@ -29,6 +29,7 @@ int millisecondsLeft(Clock::time_point deadline) {
 /// Runs `path` with these arguments in a scrubbed environment: the game must need none.
 [[noreturn]] void execScrubbed(const char* path, const std::vector<std::string>& arguments) {
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (const auto& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
