@@ -134,7 +134,7 @@ TerminalSession::TerminalSession(const TerminalSetup& setup) {
     size.ws_col = setup.columns;
     child_ = forkpty(&master_, nullptr, nullptr, &size);
     if (child_ == 0) {
-        // A game ended by SIGQUIT would dump core, and not into the build folder.
+        // SIGQUIT ends the game with a core dump: none into the build folder.
         const rlimit noCore{0, 0};
         setrlimit(RLIMIT_CORE, &noCore);
         if (setup.shellScript.empty()) {

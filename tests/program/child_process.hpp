@@ -65,8 +65,10 @@ public:
     [[nodiscard]] termios modes() const;
     /// Waits until the terminal's line mode is as asked.
     [[nodiscard]] bool awaitLineMode(bool on, std::chrono::milliseconds limit = 5s) const;
-    /// The wait status once the program (or the shell) ended, or nothing if it is still running after `limit`.
+    /// The wait status once the program (or the shell) ended, or nothing if it is still running
+    /// after `limit`.
     [[nodiscard]] std::optional<int> waitExit(std::chrono::milliseconds limit = 5s);
+    /// Sends a signal to the program; under a shell, to the shell.
     void signal(int number) const;
     /// Output read so far that no expect has consumed.
     [[nodiscard]] std::string unconsumed();
