@@ -14,7 +14,8 @@
 namespace grimstep {
 namespace {
 
-constexpr std::array<int, 3> ENDING_SIGNALS = {SIGINT, SIGTERM, SIGHUP};
+// Sent from outside during the wait; the terminal's own keys for them are plain keys then.
+constexpr std::array<int, 4> ENDING_SIGNALS = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 // The terminal's settings from before the wait. Plain data, so restoring them is safe from
 // atexit and needs no constructor.
@@ -114,8 +115,9 @@ class TerminalConsole final : public Console {
 public:
     bool write(std::string_view bytes) override;
     int readByte() override;
-    /// One key from the terminal with line mode and echo off, the terminal restored afterwards;
-    /// at once when standard input is no terminal (a pipe, a file, /dev/null).
+    /// One key from the terminal with line mode, echo, signal keys and flow control off, so that
+    /// any key counts; the terminal restored afterwards. At once when standard input is no
+    /// terminal (a pipe, a file, /dev/null).
     void waitForKey() override;
     /// The terminal's width, read anew for every screen so that resizing works; unlimited when
     /// standard output is no terminal, so that pipes and files get the bytes exactly.
@@ -179,7 +181,11 @@ void TerminalConsole::waitForKey() {
     const SignalGuard guard;
     savedTerminal = {settings, true};
     termios oneKey = settings;
-    oneKey.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+    // Every key ends the wait, as a console's one-key read does: the signal keys (Ctrl-C, Ctrl-\,
+    // Ctrl-Z) would otherwise end or stop the game with the terminal out of line mode, and Ctrl-S
+    // would stop the terminal's output, for the shell as well once the game has gone.
+    oneKey.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
+    oneKey.c_iflag &= ~static_cast<tcflag_t>(IXON);
     oneKey.c_cc[VMIN] = 1;
     oneKey.c_cc[VTIME] = 0;
     // TCSAFLUSH drops keys typed ahead; what this program already read is in input_ and ignored.

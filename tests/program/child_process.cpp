@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -24,17 +26,23 @@ int millisecondsLeft(Clock::time_point deadline) {
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
-[[noreturn]] void execProgram(const std::vector<std::string>& arguments) {
+/// Runs `path` with these arguments in a scrubbed environment: the game must need none.
+[[noreturn]] void execScrubbed(const char* path, const std::vector<std::string>& arguments) {
     std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(PROGRAM));
+    argv.reserve(arguments.size() + 1);
     for (const auto& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
-    // A scrubbed environment: the game must need none.
     char* environment[] = {nullptr};
-    execve(PROGRAM, argv.data(), environment);
+    execve(path, argv.data(), environment);
     _exit(127);
+}
+
+[[noreturn]] void execProgram(const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv{PROGRAM};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    execScrubbed(PROGRAM, argv);
 }
 
 }  // namespace
@@ -120,13 +128,19 @@ Finished runThroughPipes(
     return finished;
 }
 
-TerminalSession::TerminalSession() {
+TerminalSession::TerminalSession(const TerminalSetup& setup) {
     winsize size{};
-    size.ws_row = 50;
-    size.ws_col = 80;
+    size.ws_row = setup.rows;
+    size.ws_col = setup.columns;
     child_ = forkpty(&master_, nullptr, nullptr, &size);
     if (child_ == 0) {
-        execProgram({});
+        // SIGQUIT ends the game with a core dump: none into the build folder.
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        if (setup.shellScript.empty()) {
+            execProgram({});
+        }
+        execScrubbed("/bin/sh", {"sh", "-c", setup.shellScript, PROGRAM});
     }
     if (child_ < 0) {
         ADD_FAILURE() << "forkpty failed";
@@ -135,7 +149,7 @@ TerminalSession::TerminalSession() {
 
 TerminalSession::~TerminalSession() {
     if (child_ > 0 && !status_) {
-        kill(child_, SIGKILL);
+        kill(-child_, SIGKILL);  // the whole group: a shell's game as well
         waitpid(child_, nullptr, 0);
     }
     if (master_ >= 0) {
@@ -167,18 +181,32 @@ void TerminalSession::readAvailable(std::chrono::milliseconds limit) {
 }
 
 bool TerminalSession::expect(std::string_view text, std::chrono::milliseconds limit) {
+    return readThrough(text, limit).has_value();
+}
+
+std::optional<std::string> TerminalSession::readThrough(std::string_view text, std::chrono::milliseconds limit) {
     const auto deadline = Clock::now() + limit;
     for (;;) {
         const auto found = output_.find(text, consumed_);
         if (found != std::string::npos) {
+            const std::size_t start = consumed_;
             consumed_ = found + text.size();
-            return true;
+            return output_.substr(start, consumed_ - start);
         }
         if (Clock::now() >= deadline) {
             ADD_FAILURE() << "waited for: " << escaped(text) << "\n" << transcript();
-            return false;
+            return std::nullopt;
         }
         readAvailable(std::chrono::milliseconds(std::min(50, millisecondsLeft(deadline) + 1)));
+    }
+}
+
+void TerminalSession::resize(unsigned short columns, unsigned short rows) const {
+    winsize size{};
+    size.ws_row = rows;
+    size.ws_col = columns;
+    if (ioctl(master_, TIOCSWINSZ, &size) != 0) {
+        ADD_FAILURE() << "the terminal could not be resized";
     }
 }
 

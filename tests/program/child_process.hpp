@@ -37,10 +37,19 @@ pid_t startThroughPipes(
 Finished runThroughPipes(
     const std::vector<std::string>& arguments, std::string_view input, std::chrono::milliseconds limit = 10s);
 
+/// How a pseudo-terminal session starts: the terminal's size, and what runs on it.
+struct TerminalSetup {
+    unsigned short columns = 80;
+    unsigned short rows = 50;
+    /// A script for /bin/sh -c that starts the program as "$0"; empty to start the program itself.
+    /// Initialised, so that g++ lets a designated initializer leave it out without a warning.
+    std::string shellScript{};
+};
+
 /// The program on the slave side of a pseudo-terminal, driven from the master side.
 class TerminalSession {
 public:
-    TerminalSession();
+    explicit TerminalSession(const TerminalSetup& setup = {});
     TerminalSession(const TerminalSession&) = delete;
     TerminalSession& operator=(const TerminalSession&) = delete;
     ~TerminalSession();
@@ -48,12 +57,18 @@ public:
     void send(std::string_view keys);
     /// Waits until `text` appears in the output after what earlier expects consumed.
     [[nodiscard]] bool expect(std::string_view text, std::chrono::milliseconds limit = 5s);
+    /// The same, and the output from where the last expect stopped up to and including `text`.
+    [[nodiscard]] std::optional<std::string> readThrough(std::string_view text, std::chrono::milliseconds limit = 5s);
+    /// Gives the terminal a new size, as a terminal window does when it is resized.
+    void resize(unsigned short columns, unsigned short rows) const;
     /// The terminal's current modes, as the program set them.
     [[nodiscard]] termios modes() const;
     /// Waits until the terminal's line mode is as asked.
     [[nodiscard]] bool awaitLineMode(bool on, std::chrono::milliseconds limit = 5s) const;
-    /// The wait status once the program ended, or nothing if it is still running after `limit`.
+    /// The wait status once the program (or the shell) ended, or nothing if it is still running
+    /// after `limit`.
     [[nodiscard]] std::optional<int> waitExit(std::chrono::milliseconds limit = 5s);
+    /// Sends a signal to the program; under a shell, to the shell.
     void signal(int number) const;
     /// Output read so far that no expect has consumed.
     [[nodiscard]] std::string unconsumed();
