@@ -183,8 +183,9 @@ void TerminalConsole::waitForKey() {
     termios oneKey = settings;
     // Every key ends the wait, as a console's one-key read does: the signal keys (Ctrl-C, Ctrl-\,
     // Ctrl-Z) would otherwise end or stop the game with the terminal out of line mode, and Ctrl-S
-    // would stop the terminal's output, for the shell as well once the game has gone.
-    oneKey.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG);
+    // would stop the terminal's output, for the shell as well once the game has gone. IEXTEN off
+    // too: some systems keep Ctrl-V and Ctrl-O special outside line mode.
+    oneKey.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG | IEXTEN);
     oneKey.c_iflag &= ~static_cast<tcflag_t>(IXON);
     oneKey.c_cc[VMIN] = 1;
     oneKey.c_cc[VTIME] = 0;
