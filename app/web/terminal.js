@@ -11,6 +11,7 @@ import startGame from './grimstep.js';
 const TAB_STOP = 8;
 const ERASE_KEYS = ['\x7f', '\b'];
 const END_OF_INPUT_KEY = '\x04'; // Ctrl-D
+const ERASE_LINE_KEY = '\x15'; // Ctrl-U
 
 /** The terminal. Exported for whoever drives the page: the tests read what it shows. */
 export const terminal = new Terminal({
@@ -109,6 +110,10 @@ function type(data) {
             finishLine(encoder.encode(typed));
         } else if (ERASE_KEYS.includes(c)) {
             erase();
+        } else if (c === ERASE_LINE_KEY) {
+            while (typed !== '') {
+                erase();
+            }
         } else if (c >= ' ' || c === '\t') {
             if (typed === '') {
                 lineStart = column;

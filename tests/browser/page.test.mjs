@@ -70,13 +70,14 @@ test('the page: a title, a favicon, the terminal 80 columns wide with the keyboa
     await session.close();
 });
 
-test('Backspace takes back what was typed, before Enter sends the line', async (t) => {
+test('Backspace and Ctrl-U take back what was typed, before Enter sends the line', async (t) => {
     // Each types keys on the first screen, ending in Enter; all come to the reply "1".
     const cases = [
         ['4', 'Backspace', '1'],
         ['Tab', 'Backspace', '1'],
         ['1', '2', 'Backspace', 'Backspace', 'Backspace', '1'],
         ['-', '1', '0', 'Backspace', 'Backspace', 'Backspace', 'Backspace', '1'],
+        ['2', 'Tab', '3', 'Control+U', '1'],
     ];
     const expected = `1\n${afterTheFirstScreen('1\n')}`;
     for (const keys of cases) {
