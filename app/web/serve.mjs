@@ -25,12 +25,12 @@ export async function serveSite(folder, port = 0) {
         const file = join(root, path.endsWith('/') ? `${path}index.html` : path);
         const type = TYPES[extname(file)];
         try {
-            if (!file.startsWith(root + sep) || type === undefined || request.method !== 'GET') {
+            if (!file.startsWith(root + sep) || type === undefined || !['GET', 'HEAD'].includes(request.method)) {
                 throw new Error('not a file of the site');
             }
             const body = await readFile(file);
             response.writeHead(200, { 'Content-Type': type, 'Content-Length': body.length });
-            response.end(body);
+            response.end(request.method === 'GET' ? body : undefined);
         } catch {
             response.writeHead(404, { 'Content-Type': 'text/plain; charset=utf-8' });
             response.end('Not found\n');
