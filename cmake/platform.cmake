@@ -23,6 +23,10 @@ add_library(grimstep_runtime INTERFACE)
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT EMSCRIPTEN)
     target_link_options(grimstep_runtime INTERFACE -static-libstdc++ -static-libgcc)
 endif()
+# On Windows everything is linked in, the threads library too: grimstep.exe needs no DLL beside it.
+if(MINGW)
+    target_link_options(grimstep_runtime INTERFACE -static)
+endif()
 
 # The one console of this platform; each is the only code that knows its platform.
 if(EMSCRIPTEN)
