@@ -133,8 +133,7 @@ void WindowsConsole::waitForKey() {
     SetConsoleCtrlHandler(restoreOnEnding, TRUE);
     // Line mode and echo off, and Ctrl-C read as a key, as at a POSIX terminal in the wait: every
     // key a player can press ends it. Ctrl-Break and closing the window still end the program.
-    SetConsoleMode(
-        input_, mode & ~static_cast<DWORD>(ENABLE_LINE_INPUT | ENABLE_ECHO_INPUT | ENABLE_PROCESSED_INPUT));
+    SetConsoleMode(input_, mode & ~static_cast<DWORD>(ENABLE_LINE_INPUT | ENABLE_ECHO_INPUT | ENABLE_PROCESSED_INPUT));
     // The rest of the last line is in inputBuffer_ and ignored; keys typed ahead are dropped here.
     FlushConsoleInputBuffer(input_);
     awaitKey(input_);
