@@ -56,7 +56,7 @@ ReplyScript makeReplyScript(const SceneTable& table, std::size_t replies) {
     ReplyScript script;
     std::vector<bool> seen(table.scenes().size() + 1, false);
     std::deque<int> way;
-    std::int32_t scene = 1;
+    std::int32_t scene = FIRST_SCENE;
     seen[FIRST_SCENE] = true;
     std::size_t onLine = 0;
     const auto add = [&](std::string_view reply) {

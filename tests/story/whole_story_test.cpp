@@ -39,7 +39,7 @@ Exploration explore() {
     }
     Exploration found;
     std::queue<State> pending;
-    const State start{1, 0};
+    const State start{FIRST_SCENE, 0};
     found.routes.emplace(start, "");
     pending.push(start);
     while (!pending.empty()) {
@@ -54,7 +54,7 @@ Exploration explore() {
             }
             // Showing scene 1 starts a new play-through; a scoring scene counts once in each.
             const unsigned counted =
-                target == 1 ? 0 : state.counted | (scoreBit.contains(target) ? scoreBit[target] : 0);
+                target == FIRST_SCENE ? 0 : state.counted | (scoreBit.contains(target) ? scoreBit[target] : 0);
             const State next{target, counted};
             if (!found.routes.contains(next)) {
                 const std::string& before = found.routes[state];
