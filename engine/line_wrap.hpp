@@ -15,19 +15,24 @@ inline constexpr std::size_t TAB_STOP = 8;
 
 namespace detail {
 
-constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 constexpr std::size_t advance(std::size_t column, char c) {
     return c == '\t' ? (column / TAB_STOP + 1) * TAB_STOP : column + 1;
 }
 
+}  // namespace detail
+
+/// The columns a line takes on a terminal, tabs to the next tab stop.
 constexpr std::size_t columnsOf(std::string_view line) {
     std::size_t columns = 0;
     for (const char c : line) {
-        columns = advance(columns, c);
+        columns = detail::advance(columns, c);
     }
     return columns;
 }
+
+namespace detail {
+
+constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 constexpr std::string_view withoutTrailingBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.back())) {

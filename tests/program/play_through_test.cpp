@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+#include <vector>
 
 namespace grimstep::testing {
 namespace {
@@ -76,24 +78,42 @@ TEST(PlayThrough, EndItEndsTheGameAtOnce) {
     EXPECT_TRUE(finished.output.ends_with(screenOf(109) + FAREWELL));
 }
 
-TEST(PlayThrough, SeveralNumbersOnALineAreSuccessiveChoices) {
-    const auto finished = playFile("several_numbers_on_a_line.txt");
-    const auto reading = readOutput(story::storyTable(), finished.output);
-    EXPECT_EQ(reading->shown, (std::vector<std::int32_t>{1, 2, 3, 6, 8, 9, 11, 12, 13, 13}));
-    EXPECT_EQ(reading->complaints, 0);
-}
-
 TEST(PlayThrough, TheEndOfTheInputMidwayIsAQuit) {
     const auto finished = playFile("end_of_input.txt");
     EXPECT_TRUE(finished.output.ends_with(screenOf(20) + FAREWELL));
 }
 
-TEST(PlayThrough, WindowsLineEndsReadAsAnyOther) {
-    const auto finished = playFile("windows_line_ends.txt");
+/// A file of replies and every screen it must show, in order, with the complaints on the way.
+struct ShownCase {
+    const char* file;
+    std::vector<std::int32_t> shown;
+    int complaints;
+};
+
+void PrintTo(const ShownCase& shown, std::ostream* out) { *out << shown.file; }
+
+class ShowsTheseScreens : public ::testing::TestWithParam<ShownCase> {};
+
+TEST_P(ShowsTheseScreens, InThisOrder) {
+    const auto finished = playFile(GetParam().file);
     const auto reading = readOutput(story::storyTable(), finished.output);
-    EXPECT_EQ(reading->shown, (std::vector<std::int32_t>{1, 2, 3, 6, 6, 6, 11, 12, 12}));
-    EXPECT_EQ(reading->complaints, 2);
+    ASSERT_TRUE(reading.has_value());
+    EXPECT_EQ(reading->shown, GetParam().shown);
+    EXPECT_EQ(reading->complaints, GetParam().complaints);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    PlayThrough,
+    ShowsTheseScreens,
+    ::testing::Values(
+        // Several numbers on a line are successive choices, each on the screen the one before led to.
+        ShownCase{"several_numbers_on_a_line.txt", {1, 2, 3, 6, 8, 9, 11, 12, 13, 13}, 0},
+        // Windows line ends read as any other: the carriage return is white space.
+        ShownCase{"windows_line_ends.txt", {1, 2, 3, 6, 6, 6, 11, 12, 12}, 2}),
+    [](const auto& info) {
+        const std::string file = info.param.file;
+        return file.substr(0, file.find('.'));
+    });
 
 TEST(PlayThrough, InvalidAndNonNumericRepliesEachEarnOneComplaint) {
     const auto finished = playFile("invalid_and_non_numeric.txt");

@@ -23,20 +23,6 @@ std::string withPlainLineFeeds(std::string_view shown) {
     return plain;
 }
 
-std::vector<std::string_view> wordsOf(std::string_view text) {
-    std::vector<std::string_view> words;
-    for (;;) {
-        const auto start = text.find_first_not_of(" \t\n");
-        if (start == std::string_view::npos) {
-            return words;
-        }
-        text.remove_prefix(start);
-        const auto end = text.find_first_of(" \t\n");
-        words.push_back(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end);
-    }
-}
-
 /// `shown` is `unwrapped` broken into rows of at most `width` columns, and never inside a word.
 void expectWrapped(std::string_view shown, std::string_view unwrapped, std::size_t width) {
     for (const auto row : linesOf(shown)) {

@@ -36,18 +36,6 @@ bool wrapsCleanly(std::string_view line) {
     return true;
 }
 
-/// The words of a text in order: the runs between blanks and line feeds.
-std::vector<std::string_view> wordsOf(std::string_view text) {
-    std::vector<std::string_view> words;
-    std::size_t start = text.find_first_not_of(" \t\n");
-    while (start != std::string_view::npos) {
-        const std::size_t end = std::min(text.find_first_of(" \t\n", start), text.size());
-        words.push_back(text.substr(start, end - start));
-        start = text.find_first_not_of(" \t\n", end);
-    }
-    return words;
-}
-
 TEST(EveryScene, FitsAnEightyColumnScreen) {
     for (const Scene& scene : story::storyTable().scenes()) {
         for (const std::string_view line : linesOf(scene.text)) {

@@ -126,12 +126,15 @@ std::vector<std::string_view> linesOf(std::string_view text) {
     }
 }
 
-std::size_t columnsOf(std::string_view line) {
-    std::size_t columns = 0;
-    for (const char c : line) {
-        columns = c == '\t' ? (columns / 8 + 1) * 8 : columns + 1;
+std::vector<std::string_view> wordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t start = text.find_first_not_of(" \t\n");
+    while (start != std::string_view::npos) {
+        const std::size_t end = std::min(text.find_first_of(" \t\n", start), text.size());
+        words.push_back(text.substr(start, end - start));
+        start = text.find_first_not_of(" \t\n", end);
     }
-    return columns;
+    return words;
 }
 
 }  // namespace grimstep::testing

@@ -1,6 +1,7 @@
 // Plays the real story in tests, and reads the output back as the screens it is made of.
 #pragma once
 
+#include "engine/line_wrap.hpp"
 #include "engine/scene.hpp"
 #include "engine/table_check.hpp"
 #include "tests/support/screen_reading.hpp"
@@ -61,7 +62,8 @@ std::vector<std::int32_t> lastShown(const Play& play, std::size_t count);
 
 /// A text split at line feeds: "a\nb\n" gives {"a", "b", ""}.
 std::vector<std::string_view> linesOf(std::string_view text);
-/// Terminal columns a line takes (tabs to the next multiple of 8).
-std::size_t columnsOf(std::string_view line);
+/// The words of a text in order: the runs between blanks and line feeds. (The columns a line
+/// takes are the engine's columnsOf, in engine/line_wrap.hpp.)
+std::vector<std::string_view> wordsOf(std::string_view text);
 
 }  // namespace grimstep::testing
