@@ -1,4 +1,5 @@
 #include "app/platform_console.hpp"
+#include "engine/input_buffer.hpp"
 
 #include <array>
 #include <cerrno>
@@ -126,10 +127,7 @@ public:
 private:
     /// Decided once: whether standard output is a terminal at all.
     bool outputIsTerminal_ = isatty(STDOUT_FILENO) != 0;
-    std::array<char, 4096> input_{};
-    std::size_t inputLength_ = 0;
-    std::size_t inputTaken_ = 0;
-    bool inputEnded_ = false;
+    InputBuffer input_;
 };
 
 bool TerminalConsole::write(std::string_view bytes) {
@@ -150,22 +148,18 @@ bool TerminalConsole::write(std::string_view bytes) {
 }
 
 int TerminalConsole::readByte() {
-    while (inputTaken_ == inputLength_ && !inputEnded_) {
-        const ssize_t count = ::read(STDIN_FILENO, input_.data(), input_.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
+    return input_.next([](char* room, std::size_t size) -> std::size_t {
+        for (;;) {
+            const ssize_t count = ::read(STDIN_FILENO, room, size);
+            if (count < 0 && errno == EINTR) {
+                continue;
+            }
+            if (count < 0 && wouldBlock() && awaitReady(STDIN_FILENO, POLLIN)) {
+                continue;  // nothing typed yet is not the end of the input
+            }
+            return count > 0 ? static_cast<std::size_t>(count) : 0;  // an error ends it too
         }
-        if (count < 0 && wouldBlock() && awaitReady(STDIN_FILENO, POLLIN)) {
-            continue;  // nothing typed yet is not the end of the input
-        }
-        inputEnded_ = count <= 0;
-        inputLength_ = count > 0 ? static_cast<std::size_t>(count) : 0;
-        inputTaken_ = 0;
-    }
-    if (inputEnded_) {
-        return END_OF_INPUT;
-    }
-    return static_cast<unsigned char>(input_[inputTaken_++]);
+    });
 }
 
 void TerminalConsole::waitForKey() {

@@ -3,8 +3,8 @@
 // typed, as a terminal in line mode does; it hands itself to the game's module as Module.page.
 // Blocking reads wait on its promises through Asyncify, so the one game loop runs unchanged.
 #include "app/platform_console.hpp"
+#include "engine/input_buffer.hpp"
 
-#include <array>
 #include <cstddef>
 #include <emscripten.h>
 #include <string_view>
@@ -41,17 +41,7 @@ public:
         return true;  // the terminal takes everything
     }
 
-    int readByte() override {
-        if (inputTaken_ == inputLength_ && !inputEnded_) {
-            inputLength_ = readFromPage(input_.data(), input_.size());
-            inputTaken_ = 0;
-            inputEnded_ = inputLength_ == 0;  // like a terminal's, the end stays the end
-        }
-        if (inputEnded_) {
-            return END_OF_INPUT;
-        }
-        return static_cast<unsigned char>(input_[inputTaken_++]);
-    }
+    int readByte() override { return input_.next(readFromPage); }
 
     /// The page waits only for keys pressed from now on, and does not show the key.
     void waitForKey() override { waitForKeyOnPage(); }
@@ -59,10 +49,7 @@ public:
     std::size_t columns() override { return pageColumns(); }
 
 private:
-    std::array<char, 4096> input_{};
-    std::size_t inputLength_ = 0;
-    std::size_t inputTaken_ = 0;
-    bool inputEnded_ = false;
+    InputBuffer input_;
 };
 
 }  // namespace

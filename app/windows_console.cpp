@@ -1,4 +1,5 @@
 #include "app/platform_console.hpp"
+#include "engine/input_buffer.hpp"
 
 #include <algorithm>
 #include <array>
@@ -79,10 +80,7 @@ private:
         DWORD mode = 0;
         return GetConsoleMode(output_, &mode) != FALSE;  // the Windows isatty
     }();
-    std::array<char, 4096> inputBuffer_{};
-    DWORD inputLength_ = 0;
-    DWORD inputTaken_ = 0;
-    bool inputEnded_ = false;
+    InputBuffer inputBuffer_;
     bool atLineStart_ = true;
 };
 
@@ -102,21 +100,15 @@ bool WindowsConsole::write(std::string_view bytes) {
 }
 
 int WindowsConsole::readByte() {
-    while (inputTaken_ == inputLength_ && !inputEnded_) {
+    const int byte = inputBuffer_.next([this](char* room, std::size_t size) -> std::size_t {
         // A console gives one typed line at a time, ending in CR LF. A pipe whose writer has gone
         // fails with ERROR_BROKEN_PIPE; a file at its end reads nothing. Both end the input.
         DWORD count = 0;
-        const bool read = ReadFile(input_, inputBuffer_.data(), inputBuffer_.size(), &count, nullptr) != FALSE;
-        inputEnded_ = !read || count == 0;
-        inputLength_ = count;
-        inputTaken_ = 0;
-    }
-    if (inputEnded_) {
-        return END_OF_INPUT;
-    }
-    const auto byte = static_cast<unsigned char>(inputBuffer_[inputTaken_++]);
+        const bool read = ReadFile(input_, room, static_cast<DWORD>(size), &count, nullptr) != FALSE;
+        return read ? count : 0;
+    });
     if (byte == END_OF_INPUT_MARK && atLineStart_) {
-        inputEnded_ = true;
+        inputBuffer_.end();
         return END_OF_INPUT;
     }
     atLineStart_ = byte == '\n';
